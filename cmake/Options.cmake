@@ -1,0 +1,29 @@
+# Compiler settings shared by every target of the project.
+
+# Sources are UTF-8; every literal becomes Shift-JIS bytes at run time, as the
+# data files and the ANSI Win32 calls expect. Clang only knows UTF-8, so the
+# fuzzer build (clang) keeps UTF-8 literals; it only checks robustness.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+  set(PELORIN_CHARSET_FLAGS -finput-charset=UTF-8 -fexec-charset=CP932)
+else()
+  set(PELORIN_CHARSET_FLAGS)
+endif()
+
+set(PELORIN_WARNING_FLAGS -Wall -Wextra -Werror)
+
+option(PELORIN_SANITIZE "Build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+
+function(pelorin_target_options target)
+  target_compile_options(${target} PRIVATE ${PELORIN_CHARSET_FLAGS} ${PELORIN_WARNING_FLAGS})
+  target_compile_features(${target} PUBLIC cxx_std_20)
+  set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
+  if(WIN32)
+    # Target Windows XP and later; ANSI entry points throughout.
+    target_compile_definitions(${target} PRIVATE _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 NOMINMAX)
+  endif()
+endfunction()
+
+if(PELORIN_SANITIZE AND NOT WIN32)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: host unit tests (ASan/UBSan), the
+# LoadAll fuzzer, and the end-to-end tests of Pelorin.exe under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+tools/install-deps.sh
+
+echo "== Windows build (Pelorin.exe and the end-to-end helpers)"
+cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build/win
+
+echo "== Fuzzer build (clang, libFuzzer, ASan/UBSan)"
+CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DPELORIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build build/fuzz
+
+echo "== Host build (unit tests with ASan/UBSan, end-to-end driver, benchmarks)"
+cmake -S . -B build/host -G Ninja -DPELORIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+  -DPELORIN_WIN_BUILD_DIR="$root/build/win" -DPELORIN_FUZZ_BUILD_DIR="$root/build/fuzz" >/dev/null
+cmake --build build/host
+
+echo "== Tests"
+ctest --test-dir build/host --output-on-failure -j "$(nproc)"

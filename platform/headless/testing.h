@@ -1,0 +1,149 @@
+#pragma once
+// What a unit test does to forms on the headless backend, in the user's
+// terms: move the pointer, press, type, drop files, click the tray icon, press
+// a hot key, let time pass, and answer whatever modal thing comes up.
+//
+// A user action on something the user cannot reach (a hidden or disabled
+// control, a form behind a running modal form, anything while a popup menu is
+// open) throws std::logic_error, as does anything modal the script did not
+// foresee (see ui_backend.h). Coordinates of a control are in its own client
+// area; screen positions follow the fake frames of ui::headless::FrameOf
+// (a tool window's client area starts 3, 19 inside its outer rectangle).
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "platform/headless/fake_icons.h"
+#include "platform/headless/ui_backend.h"
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+#include "platform/ui/hot_keys.h"
+#include "platform/ui/image_list.h"
+#include "platform/ui/tray_icon.h"
+
+namespace ui::test {
+
+using headless::MenuEntryRecord;
+using headless::MessageBoxRecord;
+using headless::PopupRecord;
+using headless::PopupUser;
+
+// The pointer and the keyboard.
+void MoveMouse(Control& control, Point at, ShiftState shift = {});
+void Press(Control& control, MouseButton button, Point at, ShiftState shift = {});
+void Release(Control& control, MouseButton button, Point at, ShiftState shift = {});
+// Press and release at the same point; a left click also clicks in between.
+void Click(Control& control, MouseButton button, Point at, ShiftState shift = {});
+// A character typed while the form is the active window.
+void KeyPress(Form& form, char key);
+// Files dropped from the shell (nothing happens on a form that does not accept files).
+void DropFiles(Form& form, const std::vector<std::string>& files);
+// The close box of a tool window's caption.
+void ClickCloseBox(Form& form);
+// The user clicks the form: it becomes the active window.
+void Activate(Form& form);
+// The user turns to another program: no form of ours stays active.
+void ActivateOtherProgram(Application& app);
+void ClickTrayIcon(TrayIcon& icon, MouseButton button);
+// Returns whether one of our registrations took the combination.
+bool PressHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
+
+// The desktop.
+void SetCursor(Application& app, Point screenPos);
+void SetScreenSize(Application& app, Size size);
+// Lets time pass; due timers fire in time order (ties in creation order).
+void AdvanceClock(Application& app, unsigned milliseconds);
+// Milliseconds passed on the virtual clock since the application was made.
+std::uint64_t Now(Application& app);
+// What the messages waiting at each Application::ProcessMessages call do.
+void SetPendingMessages(Application& app, std::function<void()> pending);
+// Another program holds the combination: registering it fails.
+void ReserveHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
+const std::vector<headless::HotKeyRegistration>& HotKeyRegistrations(Application& app);
+bool TaskbarButtonHidden(Application& app);
+// Every message box and popup menu shown, scripted or not, in order.
+const std::vector<MessageBoxRecord>& MessageBoxesShown(Application& app);
+const std::vector<PopupRecord>& PopupsShown(Application& app);
+
+// Where the control's client area starts on the screen.
+Point ScreenPosition(Control& control);
+
+// The control of that name on the form, at any depth; throws when there is none.
+Control& FindControl(Form& form, const std::string& name);
+template <class T>
+T& Find(Form& form, const std::string& name) {
+  T* control = dynamic_cast<T*>(&FindControl(form, name));
+  if (control == nullptr) throw std::logic_error(headless::Concat("control ", name, " has another type"));
+  return *control;
+}
+
+// The properties the control's peer was told about since it was made (or cleared).
+const std::vector<Property>& PeerUpdates(const Control& control);
+const std::vector<Property>& PeerUpdates(const Component& component);
+void ClearPeerUpdates(Control& control);
+// What the image list's copies show, in order.
+std::vector<std::string> ImageListIcons(const ImageList& list);
+
+class MessageBoxExpectation {
+ public:
+  explicit MessageBoxExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
+  bool Used() const { return step_->used; }
+  // What was shown; throw while the step has not been reached.
+  const std::string& Text() const;
+  const std::string& Caption() const;
+  platform::MessageStyle Style() const;
+
+ private:
+  std::shared_ptr<headless::Expectation> step_;
+};
+
+class ModalExpectation {
+ public:
+  explicit ModalExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
+  bool Used() const { return step_->used; }
+
+ private:
+  std::shared_ptr<headless::Expectation> step_;
+};
+
+class PopupExpectation {
+ public:
+  explicit PopupExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
+  bool Used() const { return step_->used; }
+  // What was shown and picked; throws while the step has not been reached.
+  const PopupRecord& Shown() const;
+
+ private:
+  std::shared_ptr<headless::Expectation> step_;
+};
+
+// The user's part in everything modal, queued in the order it will come up.
+// Call Done() at the end: it throws std::logic_error naming every failure
+// recorded since the script began and every step that never came.
+class Script {
+ public:
+  explicit Script(Application& app);
+  ~Script();
+  Script(const Script&) = delete;
+  Script& operator=(const Script&) = delete;
+
+  MessageBoxExpectation ExpectMessageBox(platform::MessageResult answer);
+  // user runs while the form is up; it ends the modal run by setting a ModalResult or closing the form.
+  ModalExpectation ExpectModal(std::string formName, std::function<void(Form&)> user);
+  // menuName is the popup menu's name, or "Form.Menu" where several forms have one of that name.
+  PopupExpectation ExpectPopup(std::string menuName, PopupUser user);
+  void Done();
+
+ private:
+  headless::ApplicationPeer& peer_;
+};
+
+// Popup users: pick the entry of that name (at any depth), or close the menu.
+PopupUser Pick(std::string entryName);
+PopupUser Dismiss();
+
+}  // namespace ui::test

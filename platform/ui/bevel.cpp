@@ -1,0 +1,15 @@
+#include "platform/ui/bevel.h"
+
+namespace ui {
+
+Bevel::Bevel(Control& parent, std::string name) : Control(parent.Program(), &parent, std::move(name)) {
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void Bevel::SetStyle(BevelStyle style) {
+  if (style == style_) return;
+  style_ = style;
+  Changed(Property::Style);
+}
+
+}  // namespace ui

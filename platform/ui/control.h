@@ -1,0 +1,128 @@
+#pragma once
+// Base of every widget: a name, a place in the parent, visibility, colour,
+// font, tip text and the mouse events. Geometry is relative to the parent's
+// client area; for a form it is the outer rectangle on the screen.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/peer.h"
+#include "platform/ui/types.h"
+
+namespace ui {
+
+class Application;
+class Form;
+
+// Something a form owns that is not drawn: timers, menus, image lists.
+class Component {
+ public:
+  Component(Form& owner, std::string name);
+  virtual ~Component();
+  Component(const Component&) = delete;
+  Component& operator=(const Component&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Form& Owner() const { return owner_; }
+  Peer* GetPeer() const { return peer_.get(); }
+
+ protected:
+  void AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
+  void Changed(Property property);
+
+ private:
+  Form& owner_;
+  std::string name_;
+  std::unique_ptr<Peer> peer_;
+};
+
+class Control {
+ public:
+  Control(Application& app, Control* parent, std::string name);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  const std::string& Name() const { return name_; }
+  Application& Program() const { return app_; }
+  Control* Parent() const { return parent_; }
+  // The form this control lives on (the form itself for a form).
+  Form& OwnerForm();
+  // Children in z-order, bottom first.
+  const std::vector<Control*>& Children() const { return children_; }
+  // Label, Image and Bevel are drawn and hit-tested by their parent window.
+  virtual bool IsGraphic() const { return false; }
+
+  int Left() const { return bounds_.left; }
+  int Top() const { return bounds_.top; }
+  int Width() const { return bounds_.width; }
+  int Height() const { return bounds_.height; }
+  const Rect& Bounds() const { return bounds_; }
+  void SetLeft(int left);
+  void SetTop(int top);
+  void SetWidth(int width);
+  void SetHeight(int height);
+  void SetBounds(Rect bounds);
+
+  bool Visible() const { return visible_; }
+  virtual void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+
+  // Tip text, shown by the platform's tooltips while the pointer rests on the control.
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint);
+  bool ShowHint() const { return showHint_; }
+  void SetShowHint(bool show);
+
+  ColorValue Color() const { return color_; }
+  void SetColor(ColorValue color);
+  const FontSpec& Font() const { return font_; }
+  void SetFont(FontSpec font);
+
+  // Moves the control to the top of its siblings.
+  void BringToFront();
+
+  // Mouse positions are in the control's own client coordinates.
+  std::function<void(MouseButton, ShiftState, Point)> onMouseDown;
+  std::function<void(MouseButton, ShiftState, Point)> onMouseUp;
+  std::function<void(ShiftState, Point)> onMouseMove;
+  std::function<void()> onClick;
+
+  // Backend entry points: each native event arrives through exactly one of these.
+  void SignalMouseDown(MouseButton button, ShiftState shift, Point at);
+  void SignalMouseUp(MouseButton button, ShiftState shift, Point at);
+  void SignalMouseMove(ShiftState shift, Point at);
+  void SignalClick();
+  // The platform moved or sized the control (e.g. the user dragged a form):
+  // store the new rectangle without echoing it back to the peer.
+  void SignalBoundsChanged(Rect bounds);
+
+  Peer* GetPeer() const { return peer_.get(); }
+
+ protected:
+  void AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
+  void Changed(Property property);
+
+ private:
+  Application& app_;
+  Control* parent_;
+  std::string name_;
+  std::vector<Control*> children_;
+  std::unique_ptr<Peer> peer_;
+
+  Rect bounds_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string hint_;
+  bool showHint_ = false;
+  ColorValue color_ = SystemColor(syscolor::kBtnFace);
+  FontSpec font_;
+};
+
+}  // namespace ui

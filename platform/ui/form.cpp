@@ -1,0 +1,112 @@
+#include "platform/ui/form.h"
+
+#include "platform/ui/application.h"
+
+namespace ui {
+
+Form::Form(Application& app, std::string name, std::string caption, BorderStyle border)
+    : Control(app, nullptr, std::move(name)), caption_(std::move(caption)), border_(border) {
+  // Forms start hidden; the peer is attached last so that it sees the whole initial state.
+  Control::SetVisible(false);
+  app.RegisterForm(*this);
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+Form::~Form() {
+  // Destroy the window while the form is still whole: its last messages may call back.
+  AttachPeer(nullptr);
+  Program().UnregisterForm(*this);
+}
+
+void Form::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Changed(Property::Text);
+}
+
+void Form::SetClientSize(Size size) {
+  if (size == clientSize_) return;
+  clientSize_ = size;
+  Changed(Property::ClientSize);
+}
+
+void Form::SetVisible(bool visible) {
+  if (visible == Visible()) return;
+  if (visible) {
+    if (onShow) onShow();
+    Control::SetVisible(true);
+  } else {
+    Control::SetVisible(false);
+    if (onHide) onHide();
+  }
+}
+
+void Form::Close() {
+  if (onClose) onClose();
+  // A modal run ends with the form hidden; ShowModal turns the missing result into Cancel.
+  Hide();
+  if (Program().MainForm() == this) Program().Terminate();
+}
+
+ModalResult Form::ShowModal() {
+  Form* previouslyActive = nullptr;
+  for (Form* form : Program().Forms()) {
+    if (form != this && form->Active()) previouslyActive = form;
+  }
+  // Clears the modal mark however the run ends, also when the backend throws.
+  struct ModalMark {
+    Form& form;
+    ~ModalMark() { form.modal_ = false; }
+  } mark{*this};
+  modal_ = true;
+  modalResult_ = ModalResult::None;
+  Show();
+  Program().Peer().RunModal(*this);
+  if (modalResult_ == ModalResult::None) modalResult_ = ModalResult::Cancel;
+  Hide();
+  // As when a dialog ends on the platform, the window that was active before gets the focus back.
+  if (previouslyActive != nullptr && previouslyActive->Visible()) previouslyActive->BringToForeground();
+  return modalResult_;
+}
+
+void Form::SetModalResult(ModalResult result) { modalResult_ = result; }
+
+void Form::BringToForeground() { Program().Peer().BringToForeground(*this); }
+
+void Form::SetAcceptFiles(bool accept) {
+  if (accept == acceptFiles_) return;
+  acceptFiles_ = accept;
+  Changed(Property::AcceptFiles);
+}
+
+void Form::SetAlpha(std::optional<std::uint8_t> alpha) {
+  if (alpha == alpha_) return;
+  alpha_ = alpha;
+  Changed(Property::Alpha);
+}
+
+void Form::SetTopMost(bool topMost) {
+  if (topMost == topMost_) return;
+  topMost_ = topMost;
+  Changed(Property::TopMost);
+}
+
+void Form::SignalActivate(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (active) {
+    if (onActivate) onActivate();
+  } else {
+    if (onDeactivate) onDeactivate();
+  }
+}
+
+void Form::SignalKeyPress(char key) {
+  if (onKeyPress) onKeyPress(key);
+}
+
+void Form::SignalDropFiles(const std::vector<std::string>& files) {
+  if (acceptFiles_ && onDropFiles) onDropFiles(files);
+}
+
+}  // namespace ui

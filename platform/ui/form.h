@@ -1,0 +1,96 @@
+#pragma once
+// A top-level window. Forms are created once at start-up and shown, hidden
+// and shown modally again; they are never destroyed before the program ends.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/ui/control.h"
+
+namespace ui {
+
+// Every form has a fixed size.
+enum class BorderStyle {
+  ToolWindow,           // small caption with a close box only
+  ToolWindowNoButtons,  // small caption, no close box: closes through its own buttons
+  DialogNoButtons,      // ordinary dialog frame and caption, no title-bar buttons
+  None,                 // no frame and no caption (the edge strip)
+};
+
+class Form : public Control {
+ public:
+  Form(Application& app, std::string name, std::string caption, BorderStyle border);
+  ~Form() override;
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  BorderStyle Border() const { return border_; }
+
+  // The client area; the backend derives the outer size from its frame.
+  const Size& ClientSize() const { return clientSize_; }
+  void SetClientSize(Size size);
+
+  // Showing fires onShow first (also when it comes back after a Hide).
+  void SetVisible(bool visible) override;
+  // Asks onClose, then hides; closing the application's main form ends the program.
+  void Close();
+
+  // Shows the form, runs until ModalResult is set (or the form is closed),
+  // hides it again and returns the result.
+  ModalResult ShowModal();
+  ModalResult GetModalResult() const { return modalResult_; }
+  void SetModalResult(ModalResult result);
+  bool IsModal() const { return modal_; }
+
+  bool Active() const { return active_; }
+  // Makes the form the foreground window.
+  void BringToForeground();
+
+  // Files dropped from the shell arrive through onDropFiles.
+  bool AcceptsFiles() const { return acceptFiles_; }
+  void SetAcceptFiles(bool accept);
+
+  // Translucency: an opacity 0..255, or none for an opaque window. The backend
+  // applies it only where the platform offers layered windows.
+  std::optional<std::uint8_t> Alpha() const { return alpha_; }
+  void SetAlpha(std::optional<std::uint8_t> alpha);
+
+  bool TopMost() const { return topMost_; }
+  void SetTopMost(bool topMost);
+
+  std::function<void()> onShow;
+  std::function<void()> onHide;
+  std::function<void()> onClose;
+  std::function<void()> onActivate;
+  std::function<void()> onDeactivate;
+  std::function<void(char)> onKeyPress;
+  std::function<void(const std::vector<std::string>&)> onDropFiles;
+
+  void SignalCloseRequest() { Close(); }
+  void SignalActivate(bool active);
+  void SignalKeyPress(char key);
+  void SignalDropFiles(const std::vector<std::string>& files);
+  // The backend reports the client size that goes with the outer size it set.
+  void SignalClientSize(Size size) { clientSize_ = size; }
+
+ private:
+  std::string caption_;
+  BorderStyle border_;
+  Size clientSize_;
+  ModalResult modalResult_ = ModalResult::None;
+  bool modal_ = false;
+  bool active_ = false;
+  bool acceptFiles_ = false;
+  std::optional<std::uint8_t> alpha_;
+  bool topMost_ = false;
+};
+
+namespace backend {
+std::unique_ptr<Peer> CreatePeer(Form& form);
+}
+
+}  // namespace ui

@@ -1,0 +1,49 @@
+#pragma once
+// System-wide hot keys registered on a form's window, by id.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/ui/control.h"
+
+namespace ui {
+
+// RegisterHotKey's modifier bits.
+namespace hotkey_modifier {
+constexpr unsigned kAlt = 1;
+constexpr unsigned kControl = 2;
+constexpr unsigned kShift = 4;
+}  // namespace hotkey_modifier
+
+class HotKeysPeer {
+ public:
+  virtual ~HotKeysPeer() = default;
+  virtual bool Register(int id, unsigned modifiers, unsigned virtualKey) = 0;
+  virtual void Unregister(int id) = 0;
+};
+
+class HotKeys : public Component {
+ public:
+  HotKeys(Form& owner, std::string name);
+  ~HotKeys() override;
+
+  // Returns whether the system accepted the combination.
+  bool Register(int id, unsigned modifiers, unsigned virtualKey) { return peer_->Register(id, modifiers, virtualKey); }
+  void Unregister(int id) { peer_->Unregister(id); }
+
+  std::function<void(int id)> onHotKey;
+
+  void SignalHotKey(int id) {
+    if (onHotKey) onHotKey(id);
+  }
+
+ private:
+  std::unique_ptr<HotKeysPeer> peer_;
+};
+
+namespace backend {
+std::unique_ptr<HotKeysPeer> CreatePeer(HotKeys& keys);
+}
+
+}  // namespace ui

@@ -1,0 +1,15 @@
+#include "platform/ui/image.h"
+
+namespace ui {
+
+Image::Image(Control& parent, std::string name) : Control(parent.Program(), &parent, std::move(name)) {
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void Image::SetPicture(platform::Icon icon) {
+  if (!icon && !picture_) return;
+  picture_ = std::move(icon);
+  Changed(Property::Picture);
+}
+
+}  // namespace ui

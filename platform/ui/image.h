@@ -1,0 +1,30 @@
+#pragma once
+// An icon picture. Drawn and hit-tested by the window it lies on (see Control::IsGraphic).
+
+#include <memory>
+#include <string>
+
+#include "platform/icon.h"
+#include "platform/ui/control.h"
+
+namespace ui {
+
+// Shows one icon at its top left, unscaled, and owns it.
+class Image : public Control {
+ public:
+  Image(Control& parent, std::string name);
+  bool IsGraphic() const override { return true; }
+
+  const platform::Icon& Picture() const { return picture_; }
+  // Takes over the icon; the one shown before is destroyed.
+  void SetPicture(platform::Icon icon);
+
+ private:
+  platform::Icon picture_;
+};
+
+namespace backend {
+std::unique_ptr<Peer> CreatePeer(Image& image);
+}
+
+}  // namespace ui

@@ -1,0 +1,40 @@
+#pragma once
+// The backend side of a widget. A widget holds all its properties itself and
+// tells its peer which one changed; the peer mirrors it onto the platform
+// (the win32 backend) or ignores it (the headless backend). Peers call back
+// into the widget through its Signal... methods, one per native event.
+
+namespace ui {
+
+enum class Property {
+  Bounds,
+  ClientSize,  // a form's client area; the backend derives the outer size
+  Visible,
+  Enabled,
+  Text,       // caption of a form, label, button; text of an edit
+  Color,
+  Font,
+  Hint,
+  Picture,    // image's icon
+  Style,      // bevel style, border style
+  ZOrder,
+  Alpha,      // form translucency
+  TopMost,
+  AcceptFiles,
+  Interval,   // timer interval and enabled state
+  Checked,
+  Items,      // list contents of combo boxes, list views, tabs
+  ItemIndex,
+  Position,   // spin button, gauge
+  Range,
+  HotKey,
+  ReadOnly,
+};
+
+class Peer {
+ public:
+  virtual ~Peer() = default;
+  virtual void Update(Property property) = 0;
+};
+
+}  // namespace ui

@@ -1,0 +1,26 @@
+#include "platform/ui/timer.h"
+
+namespace ui {
+
+Timer::Timer(Form& owner, std::string name) : Component(owner, std::move(name)) {
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void Timer::SetInterval(unsigned milliseconds) {
+  if (milliseconds == interval_) return;
+  interval_ = milliseconds;
+  Changed(Property::Interval);
+}
+
+void Timer::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  enabled_ = enabled;
+  Changed(Property::Interval);
+}
+
+void Timer::SignalTimer() {
+  // A tick already queued when the timer was stopped is dropped.
+  if (Running() && onTimer) onTimer();
+}
+
+}  // namespace ui

@@ -1,0 +1,91 @@
+#pragma once
+// The application on Win32: a hidden owner window that owns every form and
+// carries the taskbar button, a message-only window for the timers, the
+// message loops, popup menus and message boxes.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/ui/application.h"
+
+namespace ui {
+class Timer;
+}
+
+namespace ui::win32 {
+
+class FormWin32;
+
+class ApplicationWin32 final : public ApplicationPeer {
+ public:
+  explicit ApplicationWin32(Application& app);
+  ~ApplicationWin32() override;
+
+  static ApplicationWin32& Of(Application& app);
+
+  void Run() override;
+  void ProcessMessages() override;
+  void Terminate() override;
+  void RunModal(Form& form) override;
+  void BringToForeground(Form& form) override;
+  MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) override;
+  platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
+                                      platform::MessageStyle style) override;
+  Point CursorPos() override;
+  Size ScreenSize() override;
+  void TitleChanged() override;
+  void HideTaskbarButton() override;
+
+  // The owner of every form and of the popup menus.
+  HWND OwnerHandle() const;
+  // The program's icon (resource 1 of the executable, else the system's).
+  HICON LargeIcon() const { return largeIcon_; }
+  HICON SmallIcon() const { return smallIcon_; }
+
+  // Timers run on the message window, one timer id per Timer.
+  UINT_PTR AddTimer(Timer& timer);
+  void RemoveTimer(UINT_PTR id);
+  void StartTimer(UINT_PTR id, unsigned interval);
+  void StopTimer(UINT_PTR id);
+
+  // Opacity through SetLayeredWindowAttributes, looked up at run time; a
+  // system without it leaves the window opaque.
+  void SetAlpha(HWND window, std::optional<std::uint8_t> alpha);
+
+  // A modal form that is about to hide hands the activation back first, so
+  // that the system does not activate another program's window.
+  void BeforeHide(Form& form);
+  // The owner window carries the taskbar button; it appears with the first
+  // form shown, unless the button was removed before.
+  void BeforeShow();
+
+ private:
+  class OwnerWindow;
+  class MessageWindow;
+  struct ModalFrame;
+
+  HWND ActiveFormOrMain() const;
+  void EndModalFrame(ModalFrame& frame);
+  void FireTimer(UINT_PTR id);
+
+  Application& app_;
+  HICON largeIcon_ = nullptr;
+  HICON smallIcon_ = nullptr;
+  std::unique_ptr<OwnerWindow> owner_;
+  std::unique_ptr<MessageWindow> messages_;
+  std::map<UINT_PTR, Timer*> timers_;
+  UINT_PTR nextTimerId_ = 1;
+  std::vector<ModalFrame*> modalFrames_;
+  HMODULE user32_ = nullptr;
+  bool ownerShown_ = false;
+  bool layeredLookedUp_ = false;
+  using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+  SetLayeredWindowAttributesFn setLayeredWindowAttributes_ = nullptr;
+};
+
+}  // namespace ui::win32

@@ -1,0 +1,59 @@
+#include "platform/win32/tooltips_win32.h"
+
+
+#include <stdexcept>
+
+namespace ui::win32 {
+
+Tooltips::~Tooltips() {
+  if (window_ != nullptr) DestroyWindow(window_);
+}
+
+TTTOOLINFOA Tooltips::ToolInfo(UINT_PTR id) const {
+  TTTOOLINFOA info = {};
+  // The size that version 5 of the common controls accepts too.
+  info.cbSize = TTTOOLINFOA_V2_SIZE;
+  info.hwnd = owner_;
+  info.uId = id;
+  return info;
+}
+
+void Tooltips::AddTool(UINT_PTR id, const RECT& rect, const std::string& text) {
+  if (window_ == nullptr) {
+    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                              GetModuleHandleA(nullptr), nullptr);
+    if (window_ == nullptr) throw std::runtime_error("CreateWindowExA failed: tooltips_class32");
+  }
+  TTTOOLINFOA info = ToolInfo(id);
+  info.rect = rect;
+  info.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltips::SetToolRect(UINT_PTR id, const RECT& rect) {
+  TTTOOLINFOA info = ToolInfo(id);
+  info.rect = rect;
+  SendMessageA(window_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltips::SetToolText(UINT_PTR id, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(id);
+  info.lpszText = const_cast<char*>(text.c_str());
+  SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltips::RemoveTool(UINT_PTR id) {
+  TTTOOLINFOA info = ToolInfo(id);
+  SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltips::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (window_ == nullptr) return;
+  const DWORD pos = GetMessagePos();
+  MSG msg = {owner_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+             POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
+  SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
+}
+
+}  // namespace ui::win32

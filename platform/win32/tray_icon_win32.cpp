@@ -1,0 +1,88 @@
+#include <windows.h>
+#include <shellapi.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/ui/form.h"
+#include "platform/ui/tray_icon.h"
+#include "platform/win32/application_win32.h"
+#include "platform/win32/form_win32.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// The notification-area icon through the first (88-byte) NOTIFYICONDATAA,
+// which every shell version accepts. Its mouse messages arrive at the owner
+// form's window as the callback message.
+class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
+ public:
+  explicit TrayIconWin32(TrayIcon& icon)
+      : icon_(icon), form_(FormWin32::Of(icon.Owner())), app_(ApplicationWin32::Of(icon.Owner().Program())) {
+    form_.AddMessageHandler(TrayIcon::kCallbackMessage, *this);
+  }
+  ~TrayIconWin32() override {
+    if (added_) Remove();
+    form_.RemoveMessageHandler(*this);
+  }
+  TrayIconWin32(const TrayIconWin32&) = delete;
+  TrayIconWin32& operator=(const TrayIconWin32&) = delete;
+
+  void Add() override {
+    NOTIFYICONDATAA data = Data();
+    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    data.uCallbackMessage = TrayIcon::kCallbackMessage;
+    data.hIcon = app_.SmallIcon();
+    const std::string& tip = icon_.Tip();
+    std::memcpy(data.szTip, tip.data(), std::min(tip.size(), sizeof data.szTip - 1));
+    Shell_NotifyIconA(NIM_ADD, &data);
+    added_ = true;
+  }
+
+  void Remove() override {
+    NOTIFYICONDATAA data = Data();
+    Shell_NotifyIconA(NIM_DELETE, &data);
+    added_ = false;
+  }
+
+ private:
+  NOTIFYICONDATAA Data() const {
+    NOTIFYICONDATAA data = {};
+    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    data.hWnd = form_.Handle();
+    data.uID = TrayIcon::kIconId;
+    return data;
+  }
+
+  bool OnMessage(UINT, WPARAM, LPARAM lParam) override {
+    switch (static_cast<UINT>(lParam)) {
+      case WM_LBUTTONDOWN:
+        icon_.SignalMouseDown(MouseButton::Left);
+        break;
+      case WM_RBUTTONDOWN:
+        icon_.SignalMouseDown(MouseButton::Right);
+        break;
+      default:
+        break;
+    }
+    return true;
+  }
+
+  TrayIcon& icon_;
+  FormWin32& form_;
+  ApplicationWin32& app_;
+  bool added_ = false;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui {
+
+std::unique_ptr<TrayIconPeer> backend::CreatePeer(TrayIcon& icon) {
+  return std::make_unique<win32::TrayIconWin32>(icon);
+}
+
+}  // namespace ui

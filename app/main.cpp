@@ -1,0 +1,15 @@
+// Entry point of Pelorin.exe: the win32 backend and the real platform
+// services, wired into the App that the tests run on the headless backend.
+
+#include <windows.h>
+
+#include "core/app.h"
+#include "platform/ui/application.h"
+#include "platform/win32/services_win32.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  ui::Application ui;
+  platform::win32::ServicesWin32 services(ui);
+  pelorin::App app(ui, services.Services);
+  return app.Run();
+}

@@ -1,0 +1,77 @@
+#include "core/app.h"
+
+#include "control/control_window.h"
+#include "control/shutdown_countdown.h"
+#include "itemdialogs/add_item_dialog.h"
+#include "itemdialogs/data_change_dialog.h"
+#include "itemdialogs/icon_chooser.h"
+#include "mainwindow/edge_strip.h"
+#include "mainwindow/main_window.h"
+#include "options/options_dialog.h"
+#include "panels/panel_manager.h"
+#include "panels/panel_name_prompt.h"
+#include "platform/single_instance.h"
+#include "platform/ui/form.h"
+#include "tray/tray_window.h"
+
+namespace pelorin {
+
+App::App(ui::Application& ui, platform::Services& services) : ui_(ui), services_(services) {}
+
+// The windows go in the reverse order of their creation.
+App::~App() {
+  form12_.reset();
+  form11_.reset();
+  form10_.reset();
+  form9_.reset();
+  form8_.reset();
+  form7_.reset();
+  form6_.reset();
+  form5_.reset();
+  iconChooser_.reset();
+  form2_.reset();
+  form1_.reset();
+}
+
+bool App::Start() {
+  if (!services_.Instance.Claim(kInstanceMutexName)) return false;
+  ui_.SetTitle(kApplicationTitle);
+
+  // The main window loads the data files while it is created, so every
+  // later window is created against the loaded state.
+  form1_ = std::make_unique<TForm1>(*this);
+  form2_ = std::make_unique<TForm2>(*this);
+  iconChooser_ = std::make_unique<TFrmIconChenge>(*this);
+  form5_ = std::make_unique<TForm5>(*this);
+  form6_ = std::make_unique<TForm6>(*this);
+  form7_ = std::make_unique<TForm7>(*this);
+  form8_ = std::make_unique<TForm8>(*this);
+  form9_ = std::make_unique<TForm9>(*this);
+  form10_ = std::make_unique<TForm10>(*this);
+  form11_ = std::make_unique<TForm11>(*this);
+  form12_ = std::make_unique<TForm12>(*this);
+  return true;
+}
+
+int App::Run() {
+  if (!Start()) return 0;
+  ui_.Run();
+  return 0;
+}
+
+LoadResult App::LoadAll() { return pelorin::LoadAll(state_, services_.Files, ui_); }
+
+bool App::SaveAll() {
+  WindowPositions positions = StartPositions(state_);
+  if (form1_) {
+    positions.MainTop = form1_->Top();
+    positions.MainLeft = form1_->Left();
+  }
+  if (form5_) {
+    positions.ControlTop = form5_->Top();
+    positions.ControlLeft = form5_->Left();
+  }
+  return pelorin::SaveAll(state_, positions, services_.Files, ui_);
+}
+
+}  // namespace pelorin

@@ -1,0 +1,83 @@
+#pragma once
+// The program: the launcher state, the platform it runs on, and the eleven
+// windows, created in a fixed order at start-up and kept until the end.
+// Windows reach each other and the state through the App they are given.
+
+#include <memory>
+
+#include "core/data_files.h"
+#include "core/state.h"
+#include "platform/services.h"
+#include "platform/ui/application.h"
+
+namespace pelorin {
+
+class TForm1;
+class TForm2;
+class TFrmIconChenge;
+class TForm5;
+class TForm6;
+class TForm7;
+class TForm8;
+class TForm9;
+class TForm10;
+class TForm11;
+class TForm12;
+
+inline constexpr char kInstanceMutexName[] = "Pelorin__Ver_1.52";
+inline constexpr char kApplicationTitle[] = "Pelorin";
+
+class App {
+ public:
+  App(ui::Application& ui, platform::Services& services);
+  ~App();
+  App(const App&) = delete;
+  App& operator=(const App&) = delete;
+
+  // Start-up up to the message loop: the single-instance guard, the title and
+  // the windows in their order. False when another copy is running; then
+  // nothing was created.
+  bool Start();
+  // Start-up, then the message loop until the main window closes.
+  int Run();
+
+  LauncherState& State() { return state_; }
+  ui::Application& Ui() { return ui_; }
+  platform::Services& Services() { return services_; }
+
+  // LoadAll and SaveAll of the data files; a save takes the live positions
+  // of the main and control windows.
+  LoadResult LoadAll();
+  bool SaveAll();
+
+  TForm1& MainWindow() { return *form1_; }
+  TForm2& AddItemDialog() { return *form2_; }
+  TFrmIconChenge& IconChooser() { return *iconChooser_; }
+  TForm5& ControlWindow() { return *form5_; }
+  TForm6& OptionsDialog() { return *form6_; }
+  TForm7& TrayWindow() { return *form7_; }
+  TForm8& PanelManager() { return *form8_; }
+  TForm9& PanelNamePrompt() { return *form9_; }
+  TForm10& ShutdownCountdown() { return *form10_; }
+  TForm11& DataChangeDialog() { return *form11_; }
+  TForm12& EdgeStrip() { return *form12_; }
+
+ private:
+  ui::Application& ui_;
+  platform::Services& services_;
+  LauncherState state_;
+
+  std::unique_ptr<TForm1> form1_;
+  std::unique_ptr<TForm2> form2_;
+  std::unique_ptr<TFrmIconChenge> iconChooser_;
+  std::unique_ptr<TForm5> form5_;
+  std::unique_ptr<TForm6> form6_;
+  std::unique_ptr<TForm7> form7_;
+  std::unique_ptr<TForm8> form8_;
+  std::unique_ptr<TForm9> form9_;
+  std::unique_ptr<TForm10> form10_;
+  std::unique_ptr<TForm11> form11_;
+  std::unique_ptr<TForm12> form12_;
+};
+
+}  // namespace pelorin

@@ -1,0 +1,332 @@
+#include "mainwindow/main_window.h"
+
+#include <string>
+
+#include "control/control_window.h"
+#include "core/app.h"
+#include "itemdialogs/add_item_dialog.h"
+#include "options/options_dialog.h"
+#include "panels/panel_manager.h"
+#include "launch/file_search.h"
+#include "launch/launch_item.h"
+#include "launch/shortcut_readers.h"
+#include "platform/file_system.h"
+#include "platform/icons.h"
+#include "platform/shell.h"
+#include "platform/text.h"
+#include "tray/tray_window.h"
+
+namespace pelorin {
+
+namespace {
+
+constexpr char kDeleteCaption[] = "アイテム削除確認";
+constexpr char kDeleteQuestion[] = "は存在しない可能性があります。削除しますか？";
+
+// Where the hover frame waits before the pointer first reaches a button.
+constexpr ui::Point kHoverFrameStart{360, 111};
+constexpr int kHoverFrameReach = 33;
+
+std::string Numbered(const char* prefix, int index) { return prefix + std::to_string(index + 1); }
+
+}  // namespace
+
+TForm1::TForm1(App& app)
+    : ui::Form(app.Ui(), "Form1", kApplicationTitle, ui::BorderStyle::ToolWindow),
+      Bar_l(*this, "Bar_l"),
+      Bar_r(*this, "Bar_r"),
+      Bar_u(*this, "Bar_u"),
+      Bar_d(*this, "Bar_d"),
+      TipTimer(*this, "TipTimer"),
+      PopupMenu1(*this, "PopupMenu1"),
+      ImageList1(CreateFolderMenuImages(*this, "ImageList1")),
+      LaunchPopup(*this, "LaunchPopup", app.Services().Files, app.Services().Icons, app.Services().Shell),
+      app_(app) {
+  SetVisible(false);
+  CreateSlotControls();
+  BuildPopupMenu1();
+  SetUpFolderMenu(LaunchPopup, *ImageList1);
+  // Stopped until the first show.
+  TipTimer.SetInterval(0);
+  onShow = [this] { FormShow(); };
+  onClose = [this] { FormClose(); };
+  onMouseUp = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { FormMouseUp(button); };
+  onKeyPress = [this](char key) { FormKeyPress(key); };
+
+  if (app_.LoadAll() == LoadResult::Failed) return;
+  SetAcceptFiles(true);
+  if (app_.State().AlphaMain) SetAlpha(200);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::CreateSlotControls() {
+  // Each image lies above its bevel; the hover frame above everything.
+  for (int i = 0; i < kSlots; ++i) {
+    auto& bevel = *Bevels.emplace_back(std::make_unique<ui::Bevel>(*this, Numbered("Bevel", i)));
+    bevel.SetBounds({0, 0, 36, 36});
+    auto& image = *Images.emplace_back(std::make_unique<ui::Image>(*this, Numbered("Image", i)));
+    image.SetBounds({2, 2, 32, 32});
+    image.SetShowHint(true);
+    image.onMouseMove = [this, i](ui::ShiftState, ui::Point) { HoverSlot(i); };
+    image.onMouseDown = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { Image1MouseDown(button); };
+    image.onMouseUp = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { Image1MouseUp(button); };
+  }
+  for (int i = 0; i < kSlots; ++i) {
+    auto& line = *ColumnLines.emplace_back(std::make_unique<ui::Label>(*this, Numbered("Line", i)));
+    line.SetBounds({0, 1, 1, 0});
+  }
+  for (int r = 0; r < kRowLines; ++r) {
+    auto& line = *RowLines.emplace_back(std::make_unique<ui::Label>(*this, Numbered("cLine", r)));
+    line.SetBounds({0, kCellPitch * r + 36, 0, 1});
+  }
+  const ui::ColorValue shadow = ui::SystemColor(ui::syscolor::kBtnShadow);
+  Bar_l.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y, 2, 33});
+  Bar_r.SetBounds({kHoverFrameStart.x + kHoverFrameReach, kHoverFrameStart.y, 2, 33});
+  Bar_u.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y, 33, 2});
+  Bar_d.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y + kHoverFrameReach, 35, 2});
+  for (ui::Label* bar : {&Bar_l, &Bar_r, &Bar_u, &Bar_d}) {
+    bar->SetColor(shadow);
+    bar->BringToFront();
+  }
+}
+
+void TForm1::BuildPopupMenu1() {
+  ui::MenuItem& root = PopupMenu1.Items();
+  auto command = [](ui::MenuItem& item, std::function<void()> action) {
+    item.onClick = [action = std::move(action)](ui::MenuItem&) { action(); };
+  };
+  command(root.Add("N13", "ファイルの検索(&F)"), [this] { N13Click(); });
+  command(root.Add("N14", "コントロールパネル(&L)"), [this] { N14Click(); });
+  root.Add("N12", "-");
+  ui::MenuItem& items = root.Add("N1", "アイテム設定(&I)");
+  command(items.Add("N2", "追加(&A)"), [this] { N2Click(); });
+  command(items.Add("N11", "選択アイテムを削除"), [this] { N11Click(); });
+  items.Add("N5", "-");
+  items.Add("N4", "移動・編集(&E)");
+  ui::MenuItem& panels = root.Add("N9", "パネル設定(&P)");
+  command(panels.Add("Edit1", "編集"), [this] { Edit1Click(); });
+  command(root.Add("N6", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ整列(&C)"), [this] { N6Click(); });
+  root.Add("N7", "-");
+  command(root.Add("F1", "作業用フォルダを開く(&F)"), [this] { F1Click(); });
+  command(root.Add("N8", "詳細設定(&O)"), [this] { N8Click(); });
+}
+
+void TForm1::ShowDialogModally(ui::Form& dialog) {
+  LauncherState& state = app_.State();
+  state.CanHide = false;
+  dialog.ShowModal();
+  state.CanHide = true;
+}
+
+void TForm1::N2Click() { ShowDialogModally(app_.AddItemDialog()); }
+
+void TForm1::Edit1Click() {
+  // The panel manager's Cancel reloads the files, so they must hold what is on screen.
+  LauncherState& state = app_.State();
+  state.CanHide = false;
+  app_.SaveAll();
+  app_.PanelManager().ShowModal();
+  state.CanHide = true;
+}
+
+void TForm1::N8Click() { ShowDialogModally(app_.OptionsDialog()); }
+
+void TForm1::FormShow() {
+  LauncherState& state = app_.State();
+  if (state.FirstRun) state.ApplyFirstRunDefaults();
+  if (!FirstShowDone) {
+    if (state.TaskCheck) app_.Ui().HideTaskbarButton();
+    SetTop(state.MainTop);
+    SetLeft(state.MainLeft);
+    TForm5& control = app_.ControlWindow();
+    control.SetTop(state.ControlTop);
+    control.SetLeft(state.ControlLeft);
+    if (state.ClShow) control.Show();
+    ApplyAppearance();
+    RefreshPanel();
+    FirstShowDone = true;
+  }
+  state.CanHide = true;
+  TipTimer.SetInterval(100);
+}
+
+void TForm1::FormClose() {
+  app_.TrayWindow().DeleteTryIcon();
+  app_.SaveAll();
+}
+
+void TForm1::ApplyAppearance() {
+  const LauncherState& state = app_.State();
+  SetColor(state.MainColor);
+  TForm5& control = app_.ControlWindow();
+  control.SetColor(state.ControlColor);
+  for (auto& line : ColumnLines) line->SetColor(state.ButtonShado);
+  for (auto& line : RowLines) line->SetColor(state.ButtonShado);
+  if (!state.MemSysShow) control.SetWidth(TForm5::kNarrowWidth);
+}
+
+bool TForm1::ItemExists(const std::string& path) { return app_.Services().Files.Attributes(path).has_value(); }
+
+void TForm1::RefreshPanel() {
+  LauncherState& state = app_.State();
+  state.CanHide = false;
+  app_.Ui().ProcessMessages();
+
+  const int panel = state.CurrentPanel;
+  const int count = state.PanelItemCount[panel];
+  for (int r = 0; r < kRowLines; ++r) {
+    RowLines[r]->SetWidth(0);
+    RowLines[r]->SetTop(kCellPitch * r + 36);
+  }
+  for (int i = 0; i < kSlots; ++i) {
+    ColumnLines[i]->SetHeight(0);
+    ColumnLines[i]->Hide();
+    if (i >= count) {
+      // A hidden image keeps its old picture.
+      Images[i]->Hide();
+      Bevels[i]->Hide();
+      continue;
+    }
+    const ItemRecord& item = state.Item(panel, i);
+    if (!ItemExists(item.FilePath)) {
+      const std::string question = "\"" + item.FilePath + "\"" + kDeleteQuestion;
+      if (app_.Ui().ShowMessage(question, kDeleteCaption, platform::MessageStyle::Confirm) ==
+          platform::MessageResult::Ok) {
+        // The deletion refreshes again and finishes the job.
+        SelectedSlot = static_cast<std::int8_t>(i);
+        N11Click();
+        return;
+      }
+    }
+    Images[i]->Show();
+    Bevels[i]->Show();
+    if (item.IconNumber == 0) {
+      LoadShellIcon(item.IconPath, i);
+    } else {
+      Images[i]->SetPicture(app_.Services().Icons.IconInFile(item.IconPath, item.IconNumber));
+    }
+  }
+  LayoutGrid();
+  state.CanHide = true;
+}
+
+void TForm1::LoadShellIcon(const std::string& path, int slot) {
+  Images[slot]->SetPicture(app_.Services().Icons.ShellIcon(path));
+}
+
+void TForm1::LayoutGrid() {
+  const LauncherState& state = app_.State();
+  const int perRow = state.ShowLine;
+  const int rows = state.IcLine;
+  const int count = state.PanelItemCount[state.CurrentPanel];
+  const int fullRows = count / perRow;
+
+  int row = 0;
+  int col = 0;
+  for (int i = 0; i < kSlots; ++i) {
+    if (i > 0 && i % perRow == 0) {
+      ++row;
+      col = 0;
+    }
+    Bevels[i]->SetLeft(kCellPitch * col);
+    Bevels[i]->SetTop(kCellPitch * row);
+    Images[i]->SetLeft(kCellPitch * col + 2);
+    Images[i]->SetTop(kCellPitch * row + 2);
+    ColumnLines[i]->SetLeft(kCellPitch * i + 36);
+    ColumnLines[i]->SetHeight(kCellPitch * fullRows - 2);
+    if (i < count) {
+      // A fifth row (4 per row, more than 16 items) has no row line.
+      if (row < kRowLines) RowLines[row]->SetWidth(kCellPitch * col + 36);
+      if (i >= fullRows * perRow) ColumnLines[col]->SetHeight(ColumnLines[col]->Height() + kCellPitch);
+      ++col;
+    } else {
+      Images[i]->Hide();
+      Bevels[i]->Hide();
+    }
+    if (ColumnLines[i]->Height() >= 1) ColumnLines[i]->Show();
+  }
+  // The client area holds perRow columns and rows rows of cells, whatever the frame.
+  SetClientSize({kCellPitch * perRow + 1, kCellPitch * rows + 1});
+}
+
+void TForm1::N11Click() {
+  LauncherState& state = app_.State();
+  if (!state.DeleteItem(state.CurrentPanel, SelectedSlot)) return;
+  RefreshPanel();
+}
+
+std::string TForm1::TipFor(const ItemRecord& item) {
+  // Exactly the directory attribute: a folder with any other attribute bit
+  // shows its hint like any other item.
+  if (app_.Services().Files.Attributes(item.FilePath) == platform::kAttributeDirectory) return item.FilePath;
+  if (platform::ExtractFileExt(item.FilePath) == ".url") {
+    std::string url;
+    ReadInternetShortcut(app_.Services().Files, item.FilePath, url);
+    return url;
+  }
+  return item.FileHint;
+}
+
+void TForm1::HoverSlot(int slot) {
+  const LauncherState& state = app_.State();
+  Images[slot]->SetHint(TipFor(state.Item(state.CurrentPanel, slot)));
+  SelectedSlot = static_cast<std::int8_t>(slot);
+  const int left = Bevels[slot]->Left();
+  const int top = Bevels[slot]->Top();
+  Bar_l.SetLeft(left);
+  Bar_l.SetTop(top);
+  Bar_r.SetLeft(left + kHoverFrameReach);
+  Bar_r.SetTop(top);
+  Bar_u.SetLeft(left);
+  Bar_u.SetTop(top);
+  Bar_d.SetLeft(left);
+  Bar_d.SetTop(top + kHoverFrameReach);
+}
+
+void TForm1::Image1MouseDown(ui::MouseButton button) {
+  if (button != ui::MouseButton::Left) return;
+  const int slot = SelectedSlot;
+  LaunchItem(app_.State(), slot, {*Images[slot], *Bevels[slot]}, {*this, LaunchPopup, app_.Services().Shell});
+}
+
+void TForm1::F1Click() { OpenWorkFolder(app_.State(), SelectedSlot, *this, app_.Services().Shell); }
+
+void TForm1::N13Click() { OpenFileSearch(app_.Services().Dde, app_.Services().Shell, this); }
+
+void TForm1::Image1MouseUp(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) ContextMenu();
+}
+
+void TForm1::FormMouseUp(ui::MouseButton button) {
+  if (button == ui::MouseButton::Right) ContextMenu();
+}
+
+void TForm1::ContextMenu() {
+  LauncherState& state = app_.State();
+  state.CanHide = false;
+  PopupMenu1.Popup(app_.Ui().CursorPos());
+  state.CanHide = true;
+}
+
+void TForm1::N6Click() {
+  TForm5& control = app_.ControlWindow();
+  const int half = app_.Ui().ScreenSize().width / 2;
+  if (Left() < half) {
+    control.SetLeft(Left() + Width() - 50);
+  } else {
+    control.SetLeft(Left() - 160);
+  }
+  control.SetTop(Top() + 20);
+  control.Show();
+}
+
+void TForm1::N14Click() {
+  app_.Services().Shell.Execute(this, "Open", "Control.exe", "", std::nullopt, platform::kShow);
+}
+
+void TForm1::FormKeyPress(char key) {
+  if (key == 'c') app_.ControlWindow().Show();
+}
+
+}  // namespace pelorin

@@ -1,0 +1,45 @@
+#pragma once
+// Every recording fake in one bundle, sharing one call log, wired as the
+// Services that the App and the windows use.
+
+#include <filesystem>
+#include <string>
+
+#include "platform/headless/call_log.h"
+#include "platform/headless/fake_dde.h"
+#include "platform/headless/fake_file_system.h"
+#include "platform/headless/fake_key_names.h"
+#include "platform/headless/fake_shell.h"
+#include "platform/headless/fake_shell_icons.h"
+#include "platform/headless/fake_shell_links.h"
+#include "platform/headless/fake_single_instance.h"
+#include "platform/services.h"
+
+namespace platform::headless {
+
+class FakeServices {
+ public:
+  // Windows paths "C:\..." live in hostRoot/C/...
+  explicit FakeServices(const std::filesystem::path& hostRoot, std::string executablePath = "C:\\Pelorin\\Pelorin.exe")
+      : Files(hostRoot, std::move(executablePath), &Log),
+        Instance(Log),
+        Shell(&Log),
+        Icons(&Log),
+        Links(&Log),
+        Dde(&Log),
+        Services{Files, Keys, Instance, Shell, Icons, Links, Dde} {}
+  FakeServices(const FakeServices&) = delete;
+  FakeServices& operator=(const FakeServices&) = delete;
+
+  CallLog Log;
+  FakeFileSystem Files;
+  FakeKeyNames Keys;
+  FakeSingleInstance Instance;
+  FakeShell Shell;
+  FakeIcons Icons;
+  FakeShellLinks Links;
+  FakeDde Dde;
+  platform::Services Services;
+};
+
+}  // namespace platform::headless

@@ -1,0 +1,26 @@
+#include "platform/headless/fake_shell_links.h"
+
+namespace platform::headless {
+
+bool FakeShellLinks::Load(const std::string& path, ShellLinkData& link) {
+  log_->Record("LoadShellLink " + path);
+  const auto found = links_.find(path);
+  if (found == links_.end()) return false;
+  link = found->second;
+  return true;
+}
+
+FileResult FakeShellLinks::Save(const std::string& path, const ShellLinkData& link) {
+  log_->Record("SaveShellLink " + path);
+  if (saveFailure_) return FileResult::Failure(*saveFailure_);
+  links_[path] = link;
+  return FileResult::Success();
+}
+
+std::optional<ShellLinkData> FakeShellLinks::LinkAt(const std::string& path) const {
+  const auto found = links_.find(path);
+  if (found == links_.end()) return std::nullopt;
+  return found->second;
+}
+
+}  // namespace platform::headless

@@ -1,0 +1,24 @@
+#pragma once
+// Icons of files as the shell shows them, and icons stored inside files.
+// Every icon comes back owned (empty when there is none). Method names steer
+// clear of Win32 macros (ExtractIcon).
+
+#include <string>
+
+#include "platform/icon.h"
+
+namespace platform {
+
+class Icons {
+ public:
+  virtual ~Icons() = default;
+
+  // The large icon the shell shows for path (SHGetFileInfoA); empty when it has none.
+  virtual Icon ShellIcon(const std::string& path) = 0;
+  // The large icon at index inside path (ExtractIconExA); empty when there is none.
+  virtual Icon IconInFile(const std::string& path, int index) = 0;
+  // How many icons path holds (0 for a file without icons or a missing file).
+  virtual int IconCount(const std::string& path) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,33 @@
+#pragma once
+// Starting programs, documents and folders through the shell (ShellExecuteA).
+
+#include <optional>
+#include <string>
+
+namespace ui {
+class Form;
+}
+
+namespace platform {
+
+// Show commands for a started program (SW_*).
+inline constexpr int kShowNormal = 1;
+inline constexpr int kShowMinimized = 2;
+inline constexpr int kShowMaximized = 3;
+inline constexpr int kShow = 5;
+inline constexpr int kShowMinNoActive = 7;
+
+class Shell {
+ public:
+  virtual ~Shell() = default;
+
+  // Hands file to the shell. owner is the window that owns any message the
+  // shell shows (nullptr: the application's window); an empty verb is the
+  // file's default action; folder is the working folder, or none at all
+  // (which differs from an empty text). True when the shell started it.
+  virtual bool Execute(ui::Form* owner, const std::string& verb, const std::string& file,
+                       const std::string& parameters, const std::optional<std::string>& folder,
+                       int showCommand) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,38 @@
+#pragma once
+// Shortcut (.lnk) files through the shell's link object.
+
+#include <string>
+
+#include "platform/file_system.h"
+
+namespace platform {
+
+// What a shortcut holds. Texts are at most 259 bytes when read.
+struct ShellLinkData {
+  std::string TargetPath;
+  std::string Arguments;
+  std::string WorkingDirectory;
+  std::string Description;
+  std::string IconLocation;
+  int IconIndex = 0;
+  // The stored show command (SW_*); 0 when it could not be read.
+  int ShowCommand = 0;
+
+  bool operator==(const ShellLinkData&) const = default;
+};
+
+class ShellLinks {
+ public:
+  virtual ~ShellLinks() = default;
+
+  // Reads the shortcut at path (relative paths are taken from the current
+  // folder). False when it cannot be loaded; then link is untouched. A field
+  // the link cannot give is left empty (0 for the numbers).
+  virtual bool Load(const std::string& path, ShellLinkData& link) = 0;
+  // Writes a shortcut at path (an existing one is replaced) with the target,
+  // arguments and working folder of link, and its description and icon when
+  // they are not empty; the show command stays at the shell's default.
+  virtual FileResult Save(const std::string& path, const ShellLinkData& link) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,56 @@
+#pragma once
+// The real platform services, wired as the Services that the App uses. COM
+// is initialised for the user-interface thread for as long as they live.
+
+#include <windows.h>
+
+#include "platform/services.h"
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+#include "platform/win32/dde_win32.h"
+#include "platform/win32/file_system_win32.h"
+#include "platform/win32/key_names_win32.h"
+#include "platform/win32/shell_icons_win32.h"
+#include "platform/win32/shell_links_win32.h"
+#include "platform/win32/shell_win32.h"
+#include "platform/win32/single_instance_win32.h"
+#include "platform/win32/ui_windows.h"
+
+namespace platform::win32 {
+
+// Initialises COM (apartment-threaded) for this thread.
+class ComApartment {
+ public:
+  ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
+  ~ComApartment() {
+    if (initialised_) CoUninitialize();
+  }
+  ComApartment(const ComApartment&) = delete;
+  ComApartment& operator=(const ComApartment&) = delete;
+
+ private:
+  bool initialised_;
+};
+
+class ServicesWin32 {
+ public:
+  explicit ServicesWin32(ui::Application& app)
+      : Shell([&app](ui::Form* owner) {
+          return owner != nullptr ? ui::win32::FormWindow(*owner) : ui::win32::ApplicationWindow(app);
+        }),
+        Services{Files, Keys, Instance, Shell, Icons, Links, Dde} {}
+  ServicesWin32(const ServicesWin32&) = delete;
+  ServicesWin32& operator=(const ServicesWin32&) = delete;
+
+  ComApartment Com;
+  FileSystemWin32 Files;
+  KeyNamesWin32 Keys;
+  SingleInstanceWin32 Instance;
+  ShellWin32 Shell;
+  IconsWin32 Icons;
+  ShellLinksWin32 Links;
+  DdeWin32 Dde;
+  platform::Services Services;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,28 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "platform/win32/icons.h"
+#include "platform/win32/shell_icons_win32.h"
+
+namespace platform::win32 {
+
+Icon IconsWin32::ShellIcon(const std::string& path) {
+  SHFILEINFOA info = {};
+  // A zero result means no icon; hIcon may then still hold a stale value.
+  if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
+  return MakeIcon(info.hIcon);
+}
+
+Icon IconsWin32::IconInFile(const std::string& path, int index) {
+  HICON large = nullptr;
+  if (ExtractIconExA(path.c_str(), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
+  return MakeIcon(large);
+}
+
+int IconsWin32::IconCount(const std::string& path) {
+  const HICON count = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), static_cast<UINT>(-1));
+  return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
+}
+
+}  // namespace platform::win32

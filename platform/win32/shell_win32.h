@@ -1,0 +1,24 @@
+#pragma once
+// The shell through ShellExecuteA.
+
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/shell.h"
+
+namespace platform::win32 {
+
+class ShellWin32 : public Shell {
+ public:
+  // ownerWindow gives the window of a form, or the application's window for nullptr.
+  explicit ShellWin32(std::function<HWND(ui::Form*)> ownerWindow) : ownerWindow_(std::move(ownerWindow)) {}
+
+  bool Execute(ui::Form* owner, const std::string& verb, const std::string& file, const std::string& parameters,
+               const std::optional<std::string>& folder, int showCommand) override;
+
+ private:
+  std::function<HWND(ui::Form*)> ownerWindow_;
+};
+
+}  // namespace platform::win32

@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-i686
   wine wine32:i386 wine64
-  xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic locales
+  xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine locales
 )
 
 as_root() {

@@ -1,0 +1,16 @@
+#pragma once
+// The host side works in UTF-8; Wine's ANSI side (arguments, helper output,
+// data files) is CP932. Conversion happens only at that border.
+
+#include <string>
+#include <string_view>
+
+namespace e2e {
+
+// UTF-8 -> CP932 bytes, e.g. for comparing data files byte by byte:
+// ToCp932("ワークスペース"). Throws on text CP932 cannot hold.
+std::string ToCp932(std::string_view utf8);
+// CP932 bytes -> UTF-8; an invalid byte becomes U+FFFD.
+std::string FromCp932(std::string_view cp932);
+
+}  // namespace e2e

@@ -1,0 +1,38 @@
+#include "common/process_memory.h"
+
+#include "common/failure.h"
+
+namespace e2e {
+
+ProcessHandle::ProcessHandle(DWORD pid, DWORD access) : handle_(OpenProcess(access, FALSE, pid)) {
+  if (!handle_) FailWithLastError("OpenProcess(" + std::to_string(pid) + ")");
+}
+
+ProcessHandle::~ProcessHandle() { CloseHandle(handle_); }
+
+RemoteBuffer::RemoteBuffer(HANDLE process, const void* data, std::size_t size)
+    : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {
+  if (!address_) FailWithLastError("VirtualAllocEx");
+  SIZE_T written = 0;
+  if (!WriteProcessMemory(process, address_, data, size, &written) || written != size) {
+    VirtualFreeEx(process, address_, 0, MEM_RELEASE);
+    FailWithLastError("WriteProcessMemory");
+  }
+}
+
+RemoteBuffer::~RemoteBuffer() {
+  if (address_) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+}
+
+DWORD RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs) {
+  HANDLE thread = CreateRemoteThread(process, nullptr, 0, start, parameter, 0, nullptr);
+  if (!thread) FailWithLastError("CreateRemoteThread");
+  DWORD waited = WaitForSingleObject(thread, timeoutMs);
+  DWORD exitCode = 0;
+  GetExitCodeThread(thread, &exitCode);
+  CloseHandle(thread);
+  if (waited != WAIT_OBJECT_0) throw Failure("remote thread did not end in time");
+  return exitCode;
+}
+
+}  // namespace e2e

@@ -1,0 +1,63 @@
+// e2e_probe.exe: drives and observes other programs of the same Wine prefix
+// for the end-to-end tests. Output: records of "key=value" lines (record.h),
+// in the ANSI code page.
+
+#include <cstdio>
+#include <cstring>
+
+#include "common/failure.h"
+#include "probe/commands.h"
+
+namespace {
+
+struct Command {
+  const char* name;
+  int (*run)(const e2e::Words&);
+  const char* usage;
+};
+
+constexpr Command kCommands[] = {
+    {"find-process", e2e::FindProcess, "--exe PATH|NAME  (processes running that exe: pid, exe)"},
+    {"list-windows", e2e::ListWindows, "[--pid P] [--title T] [--class C] [--hidden 1]"},
+    {"find-window", e2e::FindWindowCommand, "like list-windows, plus [--wait-ms N]; status 1 when none"},
+    {"wait-gone", e2e::WaitGone, "--hwnd H --wait-ms N  (status 1 when it still exists)"},
+    {"children", e2e::Children, "--hwnd H  (every descendant window)"},
+    {"close", e2e::CloseWindowCommand, "--hwnd H  (posts WM_CLOSE)"},
+    {"dialogs", e2e::Dialogs, "--pid P [--wait-ms N]  (#32770 windows: text, buttons)"},
+    {"press", e2e::Press, "--hwnd DIALOG (--id N | --caption C)  (BM_CLICK)"},
+    {"drop", e2e::Drop, "--hwnd H [--x X --y Y] FILE...  (WM_DROPFILES)"},
+    {"menus", e2e::Menus, "--pid P [--wait-ms N]  (#32768 popup menu windows whose menu loop runs)"},
+    {"read-menus", e2e::ReadMenus, "--pid P  (items of the open popup menus, read inside P)"},
+    {"keys", e2e::Keys,
+     "--hwnd H [--up 0] KEY...  (posts WM_KEYDOWN[/UP]; KEY: down up left right return escape tab NUMBER)"},
+    {"type", e2e::Type, "--hwnd H TEXT  (one WM_CHAR per character)"},
+    {"get-text", e2e::GetText, "--hwnd H  (WM_GETTEXT)"},
+    {"set-text", e2e::SetText, "--hwnd H TEXT  (WM_SETTEXT)"},
+    {"shell-execute", e2e::ShellExecuteCommand, "--file F [--params P] [--dir D] [--show N] [--verb V]"},
+};
+
+void PrintUsage() {
+  std::fprintf(stderr, "usage: e2e_probe COMMAND [OPTIONS]\n");
+  for (const Command& command : kCommands) std::fprintf(stderr, "  %s %s\n", command.name, command.usage);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) {
+    PrintUsage();
+    return 2;
+  }
+  for (const Command& command : kCommands) {
+    if (std::strcmp(command.name, argv[1]) != 0) continue;
+    try {
+      return command.run(e2e::Words(argv + 2, argv + argc));
+    } catch (const std::exception& failure) {
+      std::fprintf(stderr, "e2e_probe %s: %s\n", argv[1], failure.what());
+      return 2;
+    }
+  }
+  std::fprintf(stderr, "e2e_probe: unknown command %s\n", argv[1]);
+  PrintUsage();
+  return 2;
+}

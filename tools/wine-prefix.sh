@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Creates or updates the Wine prefix named by WINEPREFIX the way Pelorin is
+# run and tested: a fresh prefix from `wineboot -i`, Wine drawing window
+# frames itself (X11 Driver Managed=N, needed without a window manager) and
+# a .txt association. A stamp file marks a finished prefix, so running this
+# again costs nothing. The caller sets DISPLAY, HOME (a scratch folder),
+# LANG=ja_JP.UTF-8 and WINEDEBUG; tools/run.sh and the end-to-end harness
+# both use it.
+set -euo pipefail
+
+: "${WINEPREFIX:?WINEPREFIX must name the prefix}"
+stamp_text='pelorin prefix 1: wineboot, Managed=N, .txt=txtfile'
+stamp="$WINEPREFIX/pelorin-prefix.stamp"
+
+if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$stamp_text" ]; then
+  exit 0
+fi
+
+# No Mono/Gecko installer dialogs, no menu entries written into $HOME.
+export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=;mshtml="
+mkdir -p "$(dirname "$WINEPREFIX")"
+wineboot -i
+wineserver -w
+wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null
+wineserver -w
+printf '%s\n' "$stamp_text" >"$stamp"

@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TForm5::TForm5(App& app) : ui::Form(app.Ui(), "Form5", "Control Window", ui::BorderStyle::ToolWindow), app_(app) {
-  SetVisible(false);
   SetClientSize({226, 41});
 }
 

@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TForm11::TForm11(App& app) : ui::Form(app.Ui(), "Form11", "Data Chenge", ui::BorderStyle::ToolWindowNoButtons), app_(app) {
-  SetVisible(false);
   SetClientSize({355, 270});
   SetLeft(293);
   SetTop(152);

@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TFrmIconChenge::TFrmIconChenge(App& app) : ui::Form(app.Ui(), "FrmIconChenge", "Icon Chenge", ui::BorderStyle::ToolWindowNoButtons), app_(app) {
-  SetVisible(false);
   SetClientSize({355, 69});
   SetLeft(221);
   SetTop(136);

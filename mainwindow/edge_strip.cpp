@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TForm12::TForm12(App& app) : ui::Form(app.Ui(), "Form12", "", ui::BorderStyle::None), Timer1(*this, "Timer1"), app_(app) {
-  SetVisible(false);
   Timer1.SetEnabled(false);
 }
 

@@ -42,7 +42,6 @@ TForm1::TForm1(App& app)
       ImageList1(CreateFolderMenuImages(*this, "ImageList1")),
       LaunchPopup(*this, "LaunchPopup", app.Services().Files, app.Services().Icons, app.Services().Shell),
       app_(app) {
-  SetVisible(false);
   CreateSlotControls();
   BuildPopupMenu1();
   SetUpFolderMenu(LaunchPopup, *ImageList1);

@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TForm8::TForm8(App& app) : ui::Form(app.Ui(), "Form8", "Panel Option", ui::BorderStyle::ToolWindowNoButtons), app_(app) {
-  SetVisible(false);
   SetClientSize({341, 189});
   SetLeft(250);
   SetTop(135);

@@ -5,7 +5,6 @@
 namespace pelorin {
 
 TForm9::TForm9(App& app) : ui::Form(app.Ui(), "Form9", "Name", ui::BorderStyle::ToolWindowNoButtons), app_(app) {
-  SetVisible(false);
   SetClientSize({307, 25});
   SetLeft(225);
   SetTop(166);

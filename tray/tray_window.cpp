@@ -6,7 +6,6 @@ namespace pelorin {
 
 TForm7::TForm7(App& app)
     : ui::Form(app.Ui(), "Form7", "TaskTryIcon", ui::BorderStyle::ToolWindow), TryIcon(*this, "TryIcon"), app_(app) {
-  SetVisible(false);
   // The state as loaded: on a first run TaskCheck is still FALSE here, so the
   // icon appears from the second start on.
   if (app_.State().TaskCheck) TryIcon.Add(kTrayTip);

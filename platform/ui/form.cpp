@@ -71,6 +71,12 @@ ModalResult Form::ShowModal() {
 
 void Form::SetModalResult(ModalResult result) { modalResult_ = result; }
 
+void Form::CentreOnScreen() {
+  const Size screen = Program().ScreenSize();
+  SetLeft((screen.width - Width()) / 2);
+  SetTop((screen.height - Height()) / 2);
+}
+
 void Form::BringToForeground() { Program().Peer().BringToForeground(*this); }
 
 void Form::SetAcceptFiles(bool accept) {

@@ -49,6 +49,8 @@ class Form : public Control {
   bool Active() const { return active_; }
   // Makes the form the foreground window.
   void BringToForeground();
+  // Places the form in the middle of the screen.
+  void CentreOnScreen();
 
   // Files dropped from the shell arrive through onDropFiles.
   bool AcceptsFiles() const { return acceptFiles_; }

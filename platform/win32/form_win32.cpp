@@ -21,6 +21,20 @@ namespace ui::win32 {
 
 namespace {
 
+// The button of a WM_?BUTTONDOWN or WM_?BUTTONUP message.
+MouseButton ButtonOf(UINT message) {
+  switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+      return MouseButton::Left;
+    case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:
+      return MouseButton::Right;
+    default:
+      return MouseButton::Middle;
+  }
+}
+
 POINT PointFrom(LPARAM lParam) {
   // Signed: with the mouse captured, positions left of or above the window are negative.
   return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
@@ -251,19 +265,13 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
       tips_->Relay(message, wParam, lParam);
-      MouseDown(message == WM_LBUTTONDOWN   ? MouseButton::Left
-                : message == WM_RBUTTONDOWN ? MouseButton::Right
-                                            : MouseButton::Middle,
-                wParam, PointFrom(lParam));
+      MouseDown(ButtonOf(message), wParam, PointFrom(lParam));
       return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
       tips_->Relay(message, wParam, lParam);
-      MouseUp(message == WM_LBUTTONUP   ? MouseButton::Left
-              : message == WM_RBUTTONUP ? MouseButton::Right
-                                        : MouseButton::Middle,
-              wParam, PointFrom(lParam));
+      MouseUp(ButtonOf(message), wParam, PointFrom(lParam));
       return 0;
     case WM_CAPTURECHANGED:
       // A menu or a modal loop took the mouse: the press ends without a click.

@@ -2,14 +2,14 @@
 # Creates or updates the Wine prefix named by WINEPREFIX the way Pelorin is
 # run and tested: a fresh prefix from `wineboot -i`, Wine drawing window
 # frames itself (X11 Driver Managed=N, needed without a window manager) and
-# a .txt association. A stamp file marks a finished prefix, so running this
+# the .txt and .exe associations (programs show their own icons). A stamp file marks a finished prefix, so running this
 # again costs nothing. The caller sets DISPLAY, HOME (a scratch folder),
 # LANG=ja_JP.UTF-8 and WINEDEBUG; tools/run.sh and the end-to-end harness
 # both use it.
 set -euo pipefail
 
 : "${WINEPREFIX:?WINEPREFIX must name the prefix}"
-stamp_text='pelorin prefix 1: wineboot, Managed=N, .txt=txtfile'
+stamp_text='pelorin prefix 2: wineboot, Managed=N, .txt=txtfile, .exe=exefile'
 stamp="$WINEPREFIX/pelorin-prefix.stamp"
 
 if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$stamp_text" ]; then
@@ -23,5 +23,7 @@ wineboot -i
 wineserver -w
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 wine reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null
+wine reg add 'HKCR\.exe' /ve /d exefile /f >/dev/null
+wine reg add 'HKCR\exefile\DefaultIcon' /ve /d '%1' /f >/dev/null
 wineserver -w
 printf '%s\n' "$stamp_text" >"$stamp"

@@ -39,7 +39,9 @@ void Desktop::DoubleClick(int x, int y) const {
 
 void Desktop::PressKeys(const std::string& keys, const std::optional<std::string>& focusTitle) const {
   if (focusTitle) {
-    Xdotool({"search", "--limit", "1", "--name", "^" + *focusTitle + "$", "windowfocus", "--sync", "key", keys});
+    // Only visible windows: the application's hidden owner window has the same title.
+    Xdotool({"search", "--onlyvisible", "--limit", "1", "--name", "^" + *focusTitle + "$", "windowfocus", "--sync",
+             "key", keys});
   } else {
     Xdotool({"key", keys});
   }

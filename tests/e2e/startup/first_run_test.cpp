@@ -1,54 +1,46 @@
 // Pelorin.exe started in a folder without data files: it takes the first-run
-// defaults and writes all three files when it exits.
+// defaults, comes up at the default places without a tray icon, and writes
+// all three files when it exits.
 
+#include <set>
 #include <string>
-#include <vector>
 
 #include "harness/e2e.h"
+#include "startup/startup_support.h"
 
 namespace e2e {
 namespace {
 
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
-
-TEST(FirstRun, WritesTheDefaultDataFilesOnExit) {
+TEST(FirstRun, ComesUpAtTheDefaultPlacesAndWritesTheDefaultDataFilesOnExit) {
   E2eSession s;
+  // An icon left by another program would make "no tray icon" meaningless.
+  ASSERT_TRUE(WaitUntilNoTrayIcon(s));
+
   Program app = s.StartPelorin();
-  if (auto main = app.WaitForWindowOrExit({.title = "Pelorin"})) {
-    s.Screenshot(*main, "first-run-main-window");
-    app.Close();
-  }
+  Window main = WaitForMainWindowAt(app, kFirstRunMainRect);
+  EXPECT_EQ(main.client.Width(), 186);
+  EXPECT_EQ(main.client.Height(), 112);
+  EXPECT_EQ(main.exStyle & kAcceptsFiles, kAcceptsFiles) << "the main window takes dropped files";
+  s.Screenshot(main, "main-window");
+
+  Window control = WaitForControlWindow(app, main);
+  EXPECT_EQ(control.rect.left, kFirstRunControlLeft);
+  EXPECT_EQ(control.rect.top, kFirstRunControlTop);
+  s.Screenshot(control, "control-window");
+  s.ScreenshotScreen("screen");
+
+  // The tray icon is added before the main window shows, so it would be there by now.
+  EXPECT_TRUE(s.Windows(kTrayWindowQuery).empty()) << "a first run has no tray icon";
+  EXPECT_TRUE(app.Dialogs().empty());
+
+  app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 
-  std::vector<std::string> panels = {"1", ToCp932("ワークスペース"), "0"};
-  for (int unused = 1; unused < 10; ++unused) panels.insert(panels.end(), {"", "0"});
-  EXPECT_EQ(CrLfLines(s.ReadFile("svp.pld")), panels);
-
+  EXPECT_EQ(CrLfLines(s.ReadFile("svp.pld")), FirstRunPanelLines());
   EXPECT_EQ(s.ReadFile("svf.itd"), "");
-
-  // clang-format off
-  const std::vector<std::string> options = {
-      "5", "3", "15", "TRUE", "0", ToCp932("ＭＳ Ｐゴシック"),
-      "-2147483640", "-2147483633", "-2147483633", "-2147483642",
-      "TRUE", "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", "TRUE",
-      "", "", "", "", "", "",     // the six hot keys
-      "89", "111", "109", "253",  // main window top, left; control window top, left
-      "FALSE", "TRUE", "140"};
-  // clang-format on
-  EXPECT_EQ(CrLfLines(s.ReadFile("opt.dat")), options);
+  EXPECT_EQ(CrLfLines(s.ReadFile("opt.dat")), FirstRunOptionLines());
+  EXPECT_EQ(FilesIn(s.StageDir()), (std::set<std::string>{"Pelorin.exe", "opt.dat", "svf.itd", "svp.pld"}))
+      << "nothing else is left beside the exe";
 }
 
 }  // namespace

@@ -1,0 +1,241 @@
+// startup_under_wine [RUNS]: how long Pelorin.exe takes under Wine from its
+// start to the end of its main window's first show, against
+// minimal_window.exe (one window), built the same way and timed the same way
+// in the same run.
+//
+// startup_timer.exe starts each program inside Wine and watches the window
+// list every millisecond until the window is visible at its final
+// rectangle; then it closes the window and waits for the program's end.
+// Pelorin makes its main window visible only after its first show
+// (placement, control window, icons of the current panel, layout), so that
+// moment is the end of the first show. The baseline runs with "--stay 1":
+// its window lives only a few milliseconds otherwise, too short to be seen
+// reliably by polling; it shows at the end of CreateWindowEx and paints
+// next, as Pelorin's main window does. Its start to its own end after the
+// first paint (no "--stay") is printed for reference. As the start-up
+// figures of WINE.md assume, the wineserver is persistent and warm, and
+// another Wine GUI program (a minimal_window.exe that stays) is alive
+// throughout.
+//
+// The targets take turns, so a slow phase of the machine hits all of them;
+// one round first warms the caches and is not counted.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "harness/probe.h"
+#include "harness/process.h"
+#include "harness/text.h"
+#include "harness/wine_environment.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+using e2e::WineEnvironment;
+
+constexpr int kDefaultRuns = 20;
+constexpr e2e::Milliseconds kRunTimeout = 90s;
+
+// Where the main window comes up with the default places: left 111, top 89,
+// rows of 37-pixel cells plus a 1-pixel line, inside Wine's tool-window frame.
+std::string MainWindowRect(int perRow, int rows) {
+  const int left = 111;
+  const int top = 89;
+  const int width = 37 * perRow + 1 + 6;
+  const int height = 37 * rows + 1 + 22;
+  return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(left + width) + "," +
+         std::to_string(top + height);
+}
+
+std::string CrLfFile(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+void WriteBytes(const fs::path& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+  if (!out) throw std::runtime_error("cannot write " + path.string());
+}
+
+std::vector<std::string> OptionLines(int rows, int maxLine, const std::vector<std::string>& hotKeys) {
+  // clang-format off
+  std::vector<std::string> lines = {"5", std::to_string(rows), std::to_string(maxLine), "TRUE", "0",
+                                    e2e::ToCp932("ＭＳ Ｐゴシック"), "-2147483640", "-2147483633", "-2147483633",
+                                    "-2147483642", "TRUE", "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", "TRUE"};
+  // clang-format on
+  lines.insert(lines.end(), hotKeys.begin(), hotKeys.end());
+  lines.insert(lines.end(), {"89", "111", "109", "253", "FALSE", "TRUE", "140"});
+  return lines;
+}
+
+// The three files a first run leaves: one empty panel, the default options.
+std::vector<std::pair<std::string, std::string>> EmptyState() {
+  std::vector<std::string> panels = {"1", e2e::ToCp932("ワークスペース"), "0"};
+  for (int p = 1; p < 10; ++p) panels.insert(panels.end(), {"", "0"});
+  return {{"svp.pld", CrLfFile(panels)},
+          {"svf.itd", ""},
+          {"opt.dat", CrLfFile(OptionLines(3, 15, {"", "", "", "", "", ""}))}};
+}
+
+// Ten panels of twenty items, every item a program of the prefix (a missing
+// file would stop the start with a question), every other one with an icon
+// from shell32.dll; six hot keys.
+std::vector<std::pair<std::string, std::string>> FullState() {
+  // A 32-bit program sees C:\windows\system32 of a 64-bit prefix in syswow64.
+  const fs::path windows = WineEnvironment::Prefix() / "drive_c" / "windows";
+  const fs::path system32 = fs::exists(windows / "syswow64") ? windows / "syswow64" : windows / "system32";
+  std::vector<std::string> programs;
+  for (const auto& entry : fs::directory_iterator(system32)) {
+    if (entry.path().extension() == ".exe") programs.push_back(entry.path().filename().string());
+  }
+  std::sort(programs.begin(), programs.end());
+  if (programs.size() < 20) throw std::runtime_error("fewer than 20 programs in " + system32.string());
+  programs.resize(20);
+
+  std::vector<std::string> panels = {"10"};
+  std::vector<std::string> items;
+  for (int p = 0; p < 10; ++p) {
+    panels.insert(panels.end(), {e2e::ToCp932("パネル" + std::to_string(p + 1)), "20"});
+    for (int slot = 0; slot < 20; ++slot) {
+      const std::string path = "C:\\windows\\system32\\" + programs[slot];
+      const bool shellIcon = slot % 2 == 1;
+      items.insert(items.end(), {e2e::ToCp932("ツール" + std::to_string(slot + 1)), path,
+                                 e2e::ToCp932("説明 " + programs[slot]), "C:\\windows\\system32", "", "", "0", "FALSE",
+                                 shellIcon ? "C:\\windows\\system32\\shell32.dll" : path,
+                                 shellIcon ? std::to_string(slot + 1) : "0"});
+    }
+  }
+  return {{"svp.pld", CrLfFile(panels)},
+          {"svf.itd", CrLfFile(items)},
+          {"opt.dat",
+           CrLfFile(OptionLines(
+               4, 20, {"Ctrl+Alt+F1", "Ctrl+Alt+F2", "Ctrl+Alt+F3", "Ctrl+Alt+F4", "Ctrl+Alt+F5", "Ctrl+Alt+F6"}))}};
+}
+
+struct Target {
+  std::string name;
+  fs::path exe;
+  std::vector<std::string> timerOptions;
+  // Puts the data files in place before each start.
+  std::function<void()> prepare;
+  std::vector<double> readyMs;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double ReadyMs(const std::string& output) {
+  const auto at = output.find("ready_ms=");
+  if (at == std::string::npos) throw std::runtime_error("no ready_ms in the timer's output: " + output);
+  return std::stod(output.substr(at + 9));
+}
+
+double TimeOnce(const WineEnvironment& environment, const fs::path& timer, Target& target) {
+  target.prepare();
+  std::vector<std::string> argv = {"wine", timer.string(), "--exe", WineEnvironment::WindowsPath(target.exe)};
+  argv.insert(argv.end(), target.timerOptions.begin(), target.timerOptions.end());
+  e2e::RunResult result = e2e::Run({.argv = argv, .env = environment.Env()}, kRunTimeout);
+  if (result.status != 0) {
+    throw std::runtime_error(target.name + ": " + e2e::CommandText(argv) + " failed (status " +
+                             std::to_string(result.status) + ")\n" + result.err);
+  }
+  return ReadyMs(result.out);
+}
+
+Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
+                     std::vector<std::pair<std::string, std::string>> files) {
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  fs::copy_file(WineEnvironment::PelorinExe(), folder / "Pelorin.exe");
+  auto prepare = [folder, files = std::move(files)] {
+    for (const char* name : {"svp.pld", "svf.itd", "opt.dat"}) fs::remove(folder / name);
+    for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
+  };
+  return {name,
+          folder / "Pelorin.exe",
+          {"--class", "PelorinForm", "--title", "Pelorin", "--rect", MainWindowRect(5, rows), "--close", "1"},
+          prepare,
+          {}};
+}
+
+int Main(int runs) {
+  const fs::path timer = PELORIN_STARTUP_TIMER;
+  if (!fs::exists(timer)) throw std::runtime_error(timer.string() + " is not built");
+  const WineEnvironment& environment = WineEnvironment::Get();
+  const fs::path stage = WineEnvironment::BuildDir() / "startup-bench";
+  fs::create_directories(stage);
+
+  // Another Wine GUI program, alive throughout.
+  e2e::ChildProcess companion = e2e::ChildProcess::Spawn(
+      {.argv = {"wine", WineEnvironment::HelperFile("minimal_window.exe").string(), "--stay", "1"},
+       .env = environment.Env(),
+       .outputFile = stage / "companion.log"});
+  const e2e::Probe probe(environment);
+  if (probe.FindWindows({.title = "minimal_window"}, 0, 15s).empty()) {
+    throw std::runtime_error("the companion minimal_window.exe did not show its window");
+  }
+
+  const fs::path minimal = stage / "minimal" / "minimal_window.exe";
+  fs::create_directories(minimal.parent_path());
+  fs::copy_file(WineEnvironment::HelperFile("minimal_window.exe"), minimal, fs::copy_options::overwrite_existing);
+  std::vector<Target> targets;
+  targets.push_back({"minimal_window.exe, window shown (baseline)",
+                     minimal,
+                     {"--args", "--stay 1", "--class", "minimal_window", "--rect", "100,120,420,360", "--close", "1"},
+                     [] {},
+                     {}});
+  targets.push_back({"minimal_window.exe, ended after its first paint", minimal, {}, [] {}, {}});
+  targets.push_back(PelorinTarget("Pelorin.exe, first run (no data files)", stage / "first-run", 3, {}));
+  targets.push_back(PelorinTarget("Pelorin.exe, empty state (1 panel, 0 items)", stage / "empty", 3, EmptyState()));
+  targets.push_back(PelorinTarget("Pelorin.exe, full state (10 panels x 20 items)", stage / "full", 4, FullState()));
+
+  for (Target& target : targets) TimeOnce(environment, timer, target);  // warm-up
+  for (int run = 0; run < runs; ++run) {
+    for (Target& target : targets) target.readyMs.push_back(TimeOnce(environment, timer, target));
+  }
+
+  companion.Kill();
+  companion.Wait(10s);
+
+  const double baseline = Median(targets.front().readyMs);
+  std::printf("Start-up under Wine, from the process start to the end of the main window's first show\n");
+  std::printf("(warm persistent wineserver, another Wine GUI program alive; %d runs each, ms)\n\n", runs);
+  std::printf("%-50s %8s %8s %8s %8s\n", "program", "median", "min", "max", "ratio");
+  for (const Target& target : targets) {
+    const auto [min, max] = std::minmax_element(target.readyMs.begin(), target.readyMs.end());
+    const double median = Median(target.readyMs);
+    std::printf("%-50s %8.1f %8.1f %8.1f %8.2f\n", target.name.c_str(), median, *min, *max, median / baseline);
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;
+  if (runs < 1) {
+    std::fprintf(stderr, "usage: startup_under_wine [RUNS]\n");
+    return 2;
+  }
+  try {
+    return Main(runs);
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "startup_under_wine: %s\n", failure.what());
+    return 1;
+  }
+}

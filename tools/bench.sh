@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and runs them:
+#   1. bench/pelorin_bench (Google Benchmark) on a Release host build
+#      without sanitizers, build/bench;
+#   2. the start-up of Pelorin.exe under Wine to the end of its main
+#      window's first show, with no data files, an empty and a full state,
+#      against minimal_window.exe built the same way (Release, MinGW); it
+#      prints the medians and their ratios to the baseline.
+#
+# tools/bench.sh [RUNS]   RUNS: timed starts of each program (default 20)
+#
+# The Wine benchmark uses its own prefix (build/bench/wine-prefix, created
+# on the first run, about 20 s), display and wineserver, and ends them.
+# PELORIN_BUILD_ROOT (default: build) moves every folder this script uses.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+runs=${1:-20}
+build_root=$(realpath -m "${PELORIN_BUILD_ROOT:-build}")
+win_build="$build_root/win"
+bench_build="$build_root/bench"
+
+tools/install-deps.sh
+
+echo "== Windows build (Pelorin.exe, minimal_window.exe)"
+cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$win_build"
+
+echo "== Host build for benchmarks (Release, no sanitizers)"
+cmake -S . -B "$bench_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DPELORIN_SANITIZE=OFF \
+  -DPELORIN_WIN_BUILD_DIR="$win_build" >/dev/null
+cmake --build "$bench_build" --target pelorin_bench startup_under_wine
+
+echo "== Benchmarks of the logic (Google Benchmark)"
+"$bench_build/bench/pelorin_bench"
+
+echo
+echo "== Start-up under Wine"
+"$bench_build/bench/startup_under_wine" "$runs"

@@ -174,7 +174,7 @@ Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
 }
 
 int Main(int runs) {
-  const fs::path timer = PELORIN_STARTUP_TIMER;
+  const fs::path timer = WineEnvironment::HelperFile("startup_timer.exe");
   if (!fs::exists(timer)) throw std::runtime_error(timer.string() + " is not built");
   const WineEnvironment& environment = WineEnvironment::Get();
   const fs::path stage = WineEnvironment::BuildDir() / "startup-bench";

@@ -78,10 +78,10 @@ inline void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
 }
 
 // The height is the character height in pixels (a negative LOGFONT height).
-inline Font MakeFont(const FontSpec& spec) {
-  return Font(CreateFontA(-spec.height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+inline Font MakeFont(const FontSpec& font) {
+  return Font(CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                           SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, spec.name.c_str()));
+                          DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
 inline RECT ToRect(const Rect& rect) {

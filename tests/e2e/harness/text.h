@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace e2e {
 
@@ -12,5 +13,10 @@ namespace e2e {
 std::string ToCp932(std::string_view utf8);
 // CP932 bytes -> UTF-8; an invalid byte becomes U+FFFD.
 std::string FromCp932(std::string_view cp932);
+
+// A data file split at CR LF; a last line without one is marked "<no CR LF>".
+std::vector<std::string> CrLfLines(const std::string& bytes);
+// The bytes of a data file holding these lines (each ended by CR LF).
+std::string CrLfFile(const std::vector<std::string>& lines);
 
 }  // namespace e2e

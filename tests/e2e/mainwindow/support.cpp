@@ -11,9 +11,9 @@ namespace {
 std::string Bool(bool value) { return value ? "TRUE" : "FALSE"; }
 
 std::string Lines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += ToCp932(line) + "\r\n";
-  return bytes;
+  std::vector<std::string> cp932;
+  for (const std::string& line : lines) cp932.push_back(ToCp932(line));
+  return CrLfFile(cp932);
 }
 
 }  // namespace
@@ -50,20 +50,6 @@ Item FolderItem(const std::string& path, const std::string& hint) {
   return Item{.name = "folder", .path = path, .hint = hint, .isFolder = true, .iconPath = path};
 }
 
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
 std::vector<std::string> ItemPaths(const std::string& itemFile) {
   const std::vector<std::string> lines = CrLfLines(itemFile);

@@ -45,8 +45,6 @@ Item ItemFor(const std::string& path, const std::string& name = "item");
 // A folder item.
 Item FolderItem(const std::string& path, const std::string& hint = "folder");
 
-// The lines of a data file, each without its CR LF.
-std::vector<std::string> CrLfLines(const std::string& bytes);
 // The FilePath lines of svf.itd, in UTF-8.
 std::vector<std::string> ItemPaths(const std::string& itemFile);
 

@@ -34,26 +34,7 @@ Rect MainWindowRect(int left, int top, int perRow, int rows) {
   return {left, top, left + kCellPitch * perRow + 1 + kToolFrameWidth, top + kCellPitch * rows + 1 + kToolFrameHeight};
 }
 
-std::vector<std::string> CrLfLines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < bytes.size()) {
-    std::size_t end = bytes.find("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start) + "<no CR LF>");
-      break;
-    }
-    lines.push_back(bytes.substr(start, end - start));
-    start = end + 2;
-  }
-  return lines;
-}
 
-std::string CrLfFile(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
 
 std::set<std::string> FilesIn(const std::filesystem::path& folder) {
   std::set<std::string> names;

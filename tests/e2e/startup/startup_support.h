@@ -36,10 +36,6 @@ inline constexpr int kFirstRunControlTop = 109;
 // The outer rectangle of the main window at left, top with perRow x rows cells.
 Rect MainWindowRect(int left, int top, int perRow, int rows);
 
-// A data file split at CR LF; a last line without one is marked "<no CR LF>".
-std::vector<std::string> CrLfLines(const std::string& bytes);
-// The bytes of a data file holding these lines.
-std::string CrLfFile(const std::vector<std::string>& lines);
 
 // Names of the files in folder.
 std::set<std::string> FilesIn(const std::filesystem::path& folder);

@@ -9,10 +9,9 @@
 #include <string>
 #include <system_error>
 
-#include <unistd.h>
-
 #include "core/data_files.h"
 #include "platform/headless/fake_file_system.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -23,23 +22,6 @@ class NoMessages : public platform::MessageBoxes {
   platform::MessageResult ShowMessage(const std::string&, const std::string&, platform::MessageStyle) override {
     std::abort();  // a benchmark run must not fail
   }
-};
-
-class BenchFolder {
- public:
-  BenchFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelorin-bench-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~BenchFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
 };
 
 LauncherState FullState() {
@@ -69,7 +51,7 @@ LauncherState FullState() {
 }
 
 struct Fixture {
-  BenchFolder folder;
+  test::TempFolder folder;
   platform::headless::FakeFileSystem files{folder.Path(), "C:\\ツール\\表示\\Pelorin.exe"};
   NoMessages messages;
   LauncherState state = FullState();

@@ -12,8 +12,6 @@
 #include <string>
 #include <system_error>
 
-#include <unistd.h>
-
 #include "launch/launch_popup.h"
 #include "platform/headless/call_log.h"
 #include "platform/headless/fake_file_system.h"
@@ -21,6 +19,7 @@
 #include "platform/headless/fake_shell_icons.h"
 #include "platform/ui/application.h"
 #include "platform/ui/form.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -33,21 +32,14 @@ constexpr char kRoot[] = "C:\\Tree\\";
 class Tree {
  public:
   Tree() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelorin-bench-menu-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    host_ = pattern;
-    platform::headless::FakeFileSystem files(host_);
+    platform::headless::FakeFileSystem files(host_.Path());
     for (int t = 0; t < kTopFolders; ++t) {
       const std::string top = kRoot + std::string(t % 2 ? "Folder" : "フォルダ") + std::to_string(t) + "\\";
       Fill(files, top);
       for (int s = 0; s < kSubFoldersEach; ++s) Fill(files, top + "sub" + std::to_string(s) + "\\");
     }
   }
-  ~Tree() {
-    std::error_code ignored;
-    std::filesystem::remove_all(host_, ignored);
-  }
-  const std::filesystem::path& Host() const { return host_; }
+  const std::filesystem::path& Host() const { return host_.Path(); }
 
  private:
   static void Fill(platform::headless::FakeFileSystem& files, const std::string& folder) {
@@ -55,11 +47,11 @@ class Tree {
     for (int f = 0; f < kFilesPerFolder; ++f) {
       const std::string name = (f % 3 == 0 ? "Doc" : f % 3 == 1 ? "tool" : "資料") + std::to_string(f) +
                                (f % 2 ? ".lnk" : ".txt");
-      std::ofstream(files.HostPath(folder + name)) << 'x';
+      test::WriteHostFile(files.HostPath(folder + name), "x");
     }
   }
 
-  std::filesystem::path host_;
+  test::TempFolder host_;
 };
 
 const Tree& TheTree() {

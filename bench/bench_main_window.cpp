@@ -12,8 +12,6 @@
 #include <string>
 #include <system_error>
 
-#include <unistd.h>
-
 #include "core/app.h"
 #include "core/data_files.h"
 #include "core/state.h"
@@ -22,6 +20,7 @@
 #include "platform/headless/fake_services.h"
 #include "platform/headless/testing.h"
 #include "platform/ui/application.h"
+#include "support/temp_folder.h"
 
 namespace {
 
@@ -31,27 +30,6 @@ constexpr char kDataFolder[] = "C:\\Pelorin\\";
 constexpr char kFolderItem[] = "C:\\Data";
 constexpr int kRefreshes = 1000;
 constexpr int kMenus = 100;
-
-class HostFolder {
- public:
-  HostFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "pelorin-bench-main-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) std::abort();
-    path_ = pattern;
-  }
-  ~HostFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
-
-void WriteHost(const std::filesystem::path& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
-}
 
 // Pelorin started and shown with 19 programs and, in the last slot, a folder
 // of 12 files and 2 sub-folders of 5 files each.
@@ -76,7 +54,7 @@ class Launcher {
         item.IconPath = "C:\\Tools\\icons.dll";
         item.IconNumber = i;
       }
-      WriteHost(files.HostPath(item.FilePath), "x");
+      test::WriteHostFile(files.HostPath(item.FilePath), "x");
       state.AppendItem(0, item);
     }
     Fakes.Icons.SetIconCount("C:\\Tools\\icons.dll", 40);
@@ -88,12 +66,12 @@ class Launcher {
     for (const std::string sub : {"", "\\sub1", "\\サブ2"}) {
       files.MakeFolder(kFolderItem + sub + "\\");
       for (int f = 0; f < (sub.empty() ? 12 : 5); ++f) {
-        WriteHost(files.HostPath(kFolderItem + sub + "\\file" + std::to_string(f) + ".txt"), "x");
+        test::WriteHostFile(files.HostPath(kFolderItem + sub + "\\file" + std::to_string(f) + ".txt"), "x");
       }
     }
-    WriteHost(files.HostPath(std::string(kDataFolder) + pelorin::kPanelFileName), pelorin::FormatPanelFile(state));
-    WriteHost(files.HostPath(std::string(kDataFolder) + pelorin::kItemFileName), pelorin::FormatItemFile(state));
-    WriteHost(files.HostPath(std::string(kDataFolder) + pelorin::kOptionFileName),
+    test::WriteHostFile(files.HostPath(std::string(kDataFolder) + pelorin::kPanelFileName), pelorin::FormatPanelFile(state));
+    test::WriteHostFile(files.HostPath(std::string(kDataFolder) + pelorin::kItemFileName), pelorin::FormatItemFile(state));
+    test::WriteHostFile(files.HostPath(std::string(kDataFolder) + pelorin::kOptionFileName),
               pelorin::FormatOptionFile(state, pelorin::StartPositions(state)));
     if (!App.Start()) std::abort();
     Ui.Run();
@@ -111,7 +89,7 @@ class Launcher {
     script.Done();
   }
 
-  HostFolder Host;
+  test::TempFolder Host;
   platform::headless::FakeServices Fakes{Host.Path(), std::string(kDataFolder) + "Pelorin.exe"};
   ui::Application Ui;
   pelorin::App App{Ui, Fakes.Services};

@@ -5,11 +5,11 @@
 #include "control/control_window.h"
 #include "core/app.h"
 #include "itemdialogs/add_item_dialog.h"
-#include "options/options_dialog.h"
-#include "panels/panel_manager.h"
 #include "launch/file_search.h"
 #include "launch/launch_item.h"
 #include "launch/shortcut_readers.h"
+#include "options/options_dialog.h"
+#include "panels/panel_manager.h"
 #include "platform/file_system.h"
 #include "platform/icons.h"
 #include "platform/shell.h"
@@ -79,15 +79,26 @@ void TForm1::CreateSlotControls() {
     auto& line = *RowLines.emplace_back(std::make_unique<ui::Label>(*this, Numbered("cLine", r)));
     line.SetBounds({0, kCellPitch * r + 36, 0, 1});
   }
-  const ui::ColorValue shadow = ui::SystemColor(ui::syscolor::kBtnShadow);
-  Bar_l.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y, 2, 33});
-  Bar_r.SetBounds({kHoverFrameStart.x + kHoverFrameReach, kHoverFrameStart.y, 2, 33});
-  Bar_u.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y, 33, 2});
-  Bar_d.SetBounds({kHoverFrameStart.x, kHoverFrameStart.y + kHoverFrameReach, 35, 2});
+  Bar_l.SetBounds({0, 0, 2, 33});
+  Bar_r.SetBounds({0, 0, 2, 33});
+  Bar_u.SetBounds({0, 0, 33, 2});
+  Bar_d.SetBounds({0, 0, 35, 2});
   for (ui::Label* bar : {&Bar_l, &Bar_r, &Bar_u, &Bar_d}) {
-    bar->SetColor(shadow);
+    bar->SetColor(ui::SystemColor(ui::syscolor::kBtnShadow));
     bar->BringToFront();
   }
+  PlaceHoverFrame(kHoverFrameStart);
+}
+
+void TForm1::PlaceHoverFrame(ui::Point topLeft) {
+  Bar_l.SetLeft(topLeft.x);
+  Bar_l.SetTop(topLeft.y);
+  Bar_r.SetLeft(topLeft.x + kHoverFrameReach);
+  Bar_r.SetTop(topLeft.y);
+  Bar_u.SetLeft(topLeft.x);
+  Bar_u.SetTop(topLeft.y);
+  Bar_d.SetLeft(topLeft.x);
+  Bar_d.SetTop(topLeft.y + kHoverFrameReach);
 }
 
 void TForm1::BuildPopupMenu1() {
@@ -271,16 +282,7 @@ void TForm1::HoverSlot(int slot) {
   const LauncherState& state = app_.State();
   Images[slot]->SetHint(TipFor(state.Item(state.CurrentPanel, slot)));
   SelectedSlot = static_cast<std::int8_t>(slot);
-  const int left = Bevels[slot]->Left();
-  const int top = Bevels[slot]->Top();
-  Bar_l.SetLeft(left);
-  Bar_l.SetTop(top);
-  Bar_r.SetLeft(left + kHoverFrameReach);
-  Bar_r.SetTop(top);
-  Bar_u.SetLeft(left);
-  Bar_u.SetTop(top);
-  Bar_d.SetLeft(left);
-  Bar_d.SetTop(top + kHoverFrameReach);
+  PlaceHoverFrame({Bevels[slot]->Left(), Bevels[slot]->Top()});
 }
 
 void TForm1::Image1MouseDown(ui::MouseButton button) {

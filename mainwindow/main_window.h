@@ -84,6 +84,8 @@ class TForm1 : public ui::Form {
 
  private:
   void CreateSlotControls();
+  // Outlines the bevel whose top left is topLeft.
+  void PlaceHoverFrame(ui::Point topLeft);
   void BuildPopupMenu1();
   void FormShow();
   void FormClose();

@@ -44,8 +44,20 @@ fi
 
 xvfb_pid=""
 app_pid=""
+# Closes the main window as its close box does, so that Pelorin saves its
+# data files; waits up to 10 s for it to end.
+close_pelorin() {
+  local hwnd
+  hwnd=$(wine "$probe" find-window --title Pelorin --class PelorinForm 2>/dev/null | tr -d '\r' | sed -n 's/^hwnd=//p' | head -n1)
+  [ -n "$hwnd" ] || return 0
+  wine "$probe" close --hwnd "$hwnd" >/dev/null 2>&1 || return 0
+  local deadline=$((SECONDS + 10))
+  while kill -0 "$app_pid" 2>/dev/null && [ "$SECONDS" -lt "$deadline" ]; do sleep 0.1; done
+}
+
 cleanup() {
   trap - EXIT INT TERM
+  if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then close_pelorin; fi
   if [ -n "$app_pid" ] && kill -0 "$app_pid" 2>/dev/null; then kill "$app_pid" 2>/dev/null || true; fi
   wineserver -k 2>/dev/null || true
   if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null || true; fi
@@ -56,7 +68,9 @@ trap 'echo; echo "run: interrupted, stopping"; exit 130' INT TERM
 # Xvfb picks a free display number itself and reports it once it is ready.
 display_file="$run_dir/xvfb.display"
 : >"$display_file"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >"$run_dir/xvfb.log" 2>&1 &
+# Xvfb and Pelorin get process groups of their own: Ctrl-C reaches only this
+# script, which then closes Pelorin properly (it saves) before ending Xvfb.
+setsid Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$display_file" >"$run_dir/xvfb.log" 2>&1 &
 xvfb_pid=$!
 deadline=$((SECONDS + 15))
 until [ -s "$display_file" ] && grep -q . "$display_file"; do
@@ -71,7 +85,7 @@ echo "== Wine prefix $WINEPREFIX"
 tools/wine-prefix.sh
 
 echo "== Running $run_dir/Pelorin.exe"
-(cd "$run_dir" && exec wine "$run_dir/Pelorin.exe") &
+(cd "$run_dir" && exec setsid wine "$run_dir/Pelorin.exe") &
 app_pid=$!
 
 # The probe waits inside Wine for up to a second per call; between calls

@@ -176,8 +176,6 @@ void TForm1::ApplyAppearance() {
   if (!state.MemSysShow) control.SetWidth(TForm5::kNarrowWidth);
 }
 
-bool TForm1::ItemExists(const std::string& path) { return app_.Services().Files.Attributes(path).has_value(); }
-
 void TForm1::RefreshPanel() {
   LauncherState& state = app_.State();
   state.CanHide = false;
@@ -199,7 +197,7 @@ void TForm1::RefreshPanel() {
       continue;
     }
     const ItemRecord& item = state.Item(panel, i);
-    if (!ItemExists(item.FilePath)) {
+    if (!app_.Services().Files.Exists(item.FilePath)) {
       const std::string question = "\"" + item.FilePath + "\"" + kDeleteQuestion;
       if (app_.Ui().ShowMessage(question, kDeleteCaption, platform::MessageStyle::Confirm) ==
           platform::MessageResult::Ok) {

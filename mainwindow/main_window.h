@@ -75,12 +75,7 @@ class TForm1 : public ui::Form {
 
   // The slot the pointer last moved over; the commands act on it.
   std::int8_t SelectedSlot = 0;
-  bool MoveMode = false;
-  bool PickPending = false;
-  std::uint8_t PickedSlot = 0;
-  std::uint8_t PickedPanel = 0;
   bool FirstShowDone = false;
-  bool ControlWasShowing = false;
 
  private:
   void CreateSlotControls();
@@ -91,7 +86,6 @@ class TForm1 : public ui::Form {
   void FormClose();
   void ContextMenu();
   void ShowDialogModally(ui::Form& dialog);
-  bool ItemExists(const std::string& path);
   std::string TipFor(const ItemRecord& item);
 
   App& app_;

@@ -159,6 +159,28 @@ int SlotsInUse(const LauncherState& state, int panel) {
   return state.PanelItemCount[panel] < kSlotsPerPanel ? state.PanelItemCount[panel] : kSlotsPerPanel;
 }
 
+// The ten lines of an item record, in their order, for the reader and the
+// writer alike; stops at the first line visit refuses.
+template <class Item, class Visit>
+bool VisitItemLines(Item& item, Visit visit) {
+  return visit(item.FileName) && visit(item.FilePath) && visit(item.FileHint) && visit(item.FileFolder) &&
+         visit(item.Notify) && visit(item.Sincro) && visit(item.FileExecuteSize) && visit(item.IsFolder) &&
+         visit(item.IconPath) && visit(item.IconNumber);
+}
+
+// The 31 lines of opt.dat in their order; lines 25 to 28 are the positions given.
+template <class State, class Position, class Visit>
+bool VisitOptionLines(State& s, Position& mainTop, Position& mainLeft, Position& controlTop, Position& controlLeft,
+                      Visit visit) {
+  return visit(s.ShowLine) && visit(s.IcLine) && visit(s.MaxLine) && visit(s.PopFolder) && visit(s.CurrentPanel) &&
+         visit(s.FontName) && visit(s.FontColor) && visit(s.ControlColor) && visit(s.MainColor) &&
+         visit(s.ButtonShado) && visit(s.ClShow) && visit(s.MemSysShow) && visit(s.Time) && visit(s.wHide) &&
+         visit(s.BarWidth) && visit(s.UD) && visit(s.TaskCheck) && visit(s.DDCheck) && visit(s.HotClp) &&
+         visit(s.HotMyComputer) && visit(s.HotSearch) && visit(s.HotTrashBox) && visit(s.HotExit) &&
+         visit(s.HotReBoot) && visit(mainTop) && visit(mainLeft) && visit(controlTop) && visit(controlLeft) &&
+         visit(s.AlphaMain) && visit(s.AlphaControl) && visit(s.AlphaBar);
+}
+
 }  // namespace
 
 WindowPositions StartPositions(const LauncherState& state) {
@@ -179,12 +201,7 @@ std::optional<ConversionError> ReadItemFile(std::string_view bytes, LauncherStat
   LineReader in(bytes);
   for (int p = 0; p < kPanelMax; ++p) {
     for (int slot = 0; slot < SlotsInUse(state, p); ++slot) {
-      ItemRecord& item = state.Item(p, slot);
-      const bool ok = in.Read(item.FileName) && in.Read(item.FilePath) && in.Read(item.FileHint) &&
-                      in.Read(item.FileFolder) && in.Read(item.Notify) && in.Read(item.Sincro) &&
-                      in.Read(item.FileExecuteSize) && in.Read(item.IsFolder) && in.Read(item.IconPath) &&
-                      in.Read(item.IconNumber);
-      if (!ok) return in.Error();
+      if (!VisitItemLines(state.Item(p, slot), [&in](auto& value) { return in.Read(value); })) return in.Error();
     }
   }
   return std::nullopt;
@@ -192,14 +209,8 @@ std::optional<ConversionError> ReadItemFile(std::string_view bytes, LauncherStat
 
 std::optional<ConversionError> ReadOptionFile(std::string_view bytes, LauncherState& s) {
   LineReader in(bytes);
-  (void)(in.Read(s.ShowLine) && in.Read(s.IcLine) && in.Read(s.MaxLine) && in.Read(s.PopFolder) &&
-         in.Read(s.CurrentPanel) && in.Read(s.FontName) && in.Read(s.FontColor) && in.Read(s.ControlColor) &&
-         in.Read(s.MainColor) && in.Read(s.ButtonShado) && in.Read(s.ClShow) && in.Read(s.MemSysShow) &&
-         in.Read(s.Time) && in.Read(s.wHide) && in.Read(s.BarWidth) && in.Read(s.UD) && in.Read(s.TaskCheck) &&
-         in.Read(s.DDCheck) && in.Read(s.HotClp) && in.Read(s.HotMyComputer) && in.Read(s.HotSearch) &&
-         in.Read(s.HotTrashBox) && in.Read(s.HotExit) && in.Read(s.HotReBoot) && in.Read(s.MainTop) &&
-         in.Read(s.MainLeft) && in.Read(s.ControlTop) && in.Read(s.ControlLeft) && in.Read(s.AlphaMain) &&
-         in.Read(s.AlphaControl) && in.Read(s.AlphaBar));
+  VisitOptionLines(s, s.MainTop, s.MainLeft, s.ControlTop, s.ControlLeft,
+                   [&in](auto& value) { return in.Read(value); });
   return in.Error();
 }
 
@@ -217,17 +228,10 @@ std::string FormatItemFile(const LauncherState& state) {
   LineWriter out;
   for (int p = 0; p < kPanelMax; ++p) {
     for (int slot = 0; slot < SlotsInUse(state, p); ++slot) {
-      const ItemRecord& item = state.Item(p, slot);
-      out.Write(item.FileName);
-      out.Write(item.FilePath);
-      out.Write(item.FileHint);
-      out.Write(item.FileFolder);
-      out.Write(item.Notify);
-      out.Write(item.Sincro);
-      out.Write(item.FileExecuteSize);
-      out.Write(item.IsFolder);
-      out.Write(item.IconPath);
-      out.Write(item.IconNumber);
+      VisitItemLines(state.Item(p, slot), [&out](const auto& value) {
+        out.Write(value);
+        return true;
+      });
     }
   }
   return out.Take();
@@ -235,37 +239,11 @@ std::string FormatItemFile(const LauncherState& state) {
 
 std::string FormatOptionFile(const LauncherState& s, const WindowPositions& positions) {
   LineWriter out;
-  out.Write(s.ShowLine);
-  out.Write(s.IcLine);
-  out.Write(s.MaxLine);
-  out.Write(s.PopFolder);
-  out.Write(s.CurrentPanel);
-  out.Write(s.FontName);
-  out.Write(s.FontColor);
-  out.Write(s.ControlColor);
-  out.Write(s.MainColor);
-  out.Write(s.ButtonShado);
-  out.Write(s.ClShow);
-  out.Write(s.MemSysShow);
-  out.Write(s.Time);
-  out.Write(s.wHide);
-  out.Write(s.BarWidth);
-  out.Write(s.UD);
-  out.Write(s.TaskCheck);
-  out.Write(s.DDCheck);
-  out.Write(s.HotClp);
-  out.Write(s.HotMyComputer);
-  out.Write(s.HotSearch);
-  out.Write(s.HotTrashBox);
-  out.Write(s.HotExit);
-  out.Write(s.HotReBoot);
-  out.Write(positions.MainTop);
-  out.Write(positions.MainLeft);
-  out.Write(positions.ControlTop);
-  out.Write(positions.ControlLeft);
-  out.Write(s.AlphaMain);
-  out.Write(s.AlphaControl);
-  out.Write(s.AlphaBar);
+  VisitOptionLines(s, positions.MainTop, positions.MainLeft, positions.ControlTop, positions.ControlLeft,
+                   [&out](const auto& value) {
+                     out.Write(value);
+                     return true;
+                   });
   return out.Take();
 }
 

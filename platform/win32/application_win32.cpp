@@ -219,14 +219,22 @@ ApplicationWin32::ApplicationWin32(Application& app) : app_(app) {
   RegisterWindowClass(kOwnerClassName, largeIcon_, smallIcon_);
   RegisterWindowClass(kFormClassName, largeIcon_, smallIcon_);
   RegisterWindowClass(kMessageClassName, nullptr, nullptr);
-  owner_ = std::make_unique<OwnerWindow>(app);
-  messages_ = std::make_unique<MessageWindow>(app, *this);
+}
+
+ApplicationWin32::OwnerWindow& ApplicationWin32::Owner() const {
+  if (!owner_) owner_ = std::make_unique<OwnerWindow>(app_);
+  return *owner_;
+}
+
+ApplicationWin32::MessageWindow& ApplicationWin32::Messages() {
+  if (!messages_) messages_ = std::make_unique<MessageWindow>(app_, *this);
+  return *messages_;
 }
 
 void ApplicationWin32::BeforeShow() {
   if (ownerShown_) return;
   ownerShown_ = true;
-  ShowWindow(owner_->Handle(), SW_SHOWNOACTIVATE);
+  ShowWindow(Owner().Handle(), SW_SHOWNOACTIVATE);
 }
 
 ApplicationWin32::~ApplicationWin32() {
@@ -240,7 +248,7 @@ ApplicationWin32& ApplicationWin32::Of(Application& app) {
 }
 
 HWND ApplicationWin32::OwnerHandle() const {
-  return owner_->Handle();
+  return Owner().Handle();
 }
 
 void ApplicationWin32::Run() {
@@ -320,15 +328,15 @@ MenuItem* ApplicationWin32::TrackPopup(PopupMenu& menu, Point screenPos) {
   MenuBuilder builder(images);
   const Menu popup = builder.Build(menu.Items());
   if (GetMenuItemCount(popup.Get()) == 0) return nullptr;
-  const HWND owner = owner_->Handle();
-  owner_->SetMenuImages(images);
+  const HWND owner = Owner().Handle();
+  Owner().SetMenuImages(images);
   // A menu of a program in the background would not close on a click
   // elsewhere. When one of its forms is in front it stays active instead.
   if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) != GetCurrentThreadId()) SetForegroundWindow(owner);
   const UINT command = static_cast<UINT>(TrackPopupMenu(popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPos.x,
                                                         screenPos.y, 0, owner, nullptr));
   PostMessageA(owner, WM_NULL, 0, 0);
-  owner_->SetMenuImages(nullptr);
+  Owner().SetMenuImages(nullptr);
   return builder.ItemOf(command);
 }
 
@@ -340,7 +348,7 @@ HWND ApplicationWin32::ActiveFormOrMain() const {
   if (const Form* main = app_.MainForm()) {
     if (const HWND window = FormWindow(*main)) return window;
   }
-  return owner_->Handle();
+  return Owner().Handle();
 }
 
 platform::MessageResult ApplicationWin32::ShowMessage(const std::string& text, const std::string& caption,
@@ -372,13 +380,13 @@ Size ApplicationWin32::ScreenSize() {
 }
 
 void ApplicationWin32::TitleChanged() {
-  SetWindowTextA(owner_->Handle(), app_.Title().c_str());
+  SetWindowTextA(Owner().Handle(), app_.Title().c_str());
 }
 
 void ApplicationWin32::HideTaskbarButton() {
   // Hidden for good: a later first show of a form must not bring it back.
   ownerShown_ = true;
-  const HWND owner = owner_->Handle();
+  const HWND owner = Owner().Handle();
   ShowWindow(owner, SW_HIDE);
   SetWindowLongA(owner, GWL_EXSTYLE, GetWindowLongA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   ShowWindow(owner, SW_HIDE);
@@ -397,11 +405,11 @@ void ApplicationWin32::RemoveTimer(UINT_PTR id) {
 
 void ApplicationWin32::StartTimer(UINT_PTR id, unsigned interval) {
   // Setting an id again restarts its period from now.
-  SetTimer(messages_->Handle(), id, interval, nullptr);
+  SetTimer(Messages().Handle(), id, interval, nullptr);
 }
 
 void ApplicationWin32::StopTimer(UINT_PTR id) {
-  KillTimer(messages_->Handle(), id);
+  KillTimer(Messages().Handle(), id);
 }
 
 void ApplicationWin32::FireTimer(UINT_PTR id) {

@@ -69,6 +69,10 @@ class ApplicationWin32 final : public ApplicationPeer {
   class MessageWindow;
   struct ModalFrame;
 
+  // Both windows come with their first use (the first form, the first timer),
+  // so a copy that ends at the single-instance check makes no window at all.
+  OwnerWindow& Owner() const;
+  MessageWindow& Messages();
   HWND ActiveFormOrMain() const;
   void EndModalFrame(ModalFrame& frame);
   void FireTimer(UINT_PTR id);
@@ -76,7 +80,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   Application& app_;
   HICON largeIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
-  std::unique_ptr<OwnerWindow> owner_;
+  mutable std::unique_ptr<OwnerWindow> owner_;
   std::unique_ptr<MessageWindow> messages_;
   std::map<UINT_PTR, Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;

@@ -7,9 +7,7 @@ Bevel::Bevel(Control& parent, std::string name) : Control(parent.Program(), &par
 }
 
 void Bevel::SetStyle(BevelStyle style) {
-  if (style == style_) return;
-  style_ = style;
-  Changed(Property::Style);
+  if (StoreIfChanged(style_, style)) Changed(Property::Style);
 }
 
 }  // namespace ui

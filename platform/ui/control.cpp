@@ -42,45 +42,31 @@ void Control::SetWidth(int width) { SetBounds({bounds_.left, bounds_.top, width,
 void Control::SetHeight(int height) { SetBounds({bounds_.left, bounds_.top, bounds_.width, height}); }
 
 void Control::SetBounds(Rect bounds) {
-  if (bounds == bounds_) return;
-  bounds_ = bounds;
-  Changed(Property::Bounds);
+  if (StoreIfChanged(bounds_, bounds)) Changed(Property::Bounds);
 }
 
 void Control::SetVisible(bool visible) {
-  if (visible == visible_) return;
-  visible_ = visible;
-  Changed(Property::Visible);
+  if (StoreIfChanged(visible_, visible)) Changed(Property::Visible);
 }
 
 void Control::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Changed(Property::Enabled);
+  if (StoreIfChanged(enabled_, enabled)) Changed(Property::Enabled);
 }
 
 void Control::SetHint(std::string hint) {
-  if (hint == hint_) return;
-  hint_ = std::move(hint);
-  Changed(Property::Hint);
+  if (StoreIfChanged(hint_, std::move(hint))) Changed(Property::Hint);
 }
 
 void Control::SetShowHint(bool show) {
-  if (show == showHint_) return;
-  showHint_ = show;
-  Changed(Property::Hint);
+  if (StoreIfChanged(showHint_, show)) Changed(Property::Hint);
 }
 
 void Control::SetColor(ColorValue color) {
-  if (color == color_) return;
-  color_ = color;
-  Changed(Property::Color);
+  if (StoreIfChanged(color_, color)) Changed(Property::Color);
 }
 
 void Control::SetFont(FontSpec font) {
-  if (font == font_) return;
-  font_ = std::move(font);
-  Changed(Property::Font);
+  if (StoreIfChanged(font_, std::move(font))) Changed(Property::Font);
 }
 
 void Control::BringToFront() {

@@ -19,15 +19,11 @@ Form::~Form() {
 }
 
 void Form::SetCaption(std::string caption) {
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
-  Changed(Property::Text);
+  if (StoreIfChanged(caption_, std::move(caption))) Changed(Property::Text);
 }
 
 void Form::SetClientSize(Size size) {
-  if (size == clientSize_) return;
-  clientSize_ = size;
-  Changed(Property::ClientSize);
+  if (StoreIfChanged(clientSize_, size)) Changed(Property::ClientSize);
 }
 
 void Form::SetVisible(bool visible) {
@@ -80,21 +76,15 @@ void Form::CentreOnScreen() {
 void Form::BringToForeground() { Program().Peer().BringToForeground(*this); }
 
 void Form::SetAcceptFiles(bool accept) {
-  if (accept == acceptFiles_) return;
-  acceptFiles_ = accept;
-  Changed(Property::AcceptFiles);
+  if (StoreIfChanged(acceptFiles_, accept)) Changed(Property::AcceptFiles);
 }
 
 void Form::SetAlpha(std::optional<std::uint8_t> alpha) {
-  if (alpha == alpha_) return;
-  alpha_ = alpha;
-  Changed(Property::Alpha);
+  if (StoreIfChanged(alpha_, alpha)) Changed(Property::Alpha);
 }
 
 void Form::SetTopMost(bool topMost) {
-  if (topMost == topMost_) return;
-  topMost_ = topMost;
-  Changed(Property::TopMost);
+  if (StoreIfChanged(topMost_, topMost)) Changed(Property::TopMost);
 }
 
 void Form::SignalActivate(bool active) {

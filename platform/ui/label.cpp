@@ -7,16 +7,12 @@ Label::Label(Control& parent, std::string name) : Control(parent.Program(), &par
 }
 
 void Label::SetCaption(std::string caption) {
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
-  Changed(Property::Text);
+  if (StoreIfChanged(caption_, std::move(caption))) Changed(Property::Text);
 }
 
 // Transparency changes how the label is painted, so it travels as its style.
 void Label::SetTransparent(bool transparent) {
-  if (transparent == transparent_) return;
-  transparent_ = transparent;
-  Changed(Property::Style);
+  if (StoreIfChanged(transparent_, transparent)) Changed(Property::Style);
 }
 
 }  // namespace ui

@@ -4,6 +4,8 @@
 // (the win32 backend) or ignores it (the headless backend). Peers call back
 // into the widget through its Signal... methods, one per native event.
 
+#include <utility>
+
 namespace ui {
 
 enum class Property {
@@ -30,6 +32,15 @@ enum class Property {
   HotKey,
   ReadOnly,
 };
+
+// Stores value in field; true when that changed it, so that the caller tells
+// its peer about real changes only.
+template <class T>
+bool StoreIfChanged(T& field, T value) {
+  if (field == value) return false;
+  field = std::move(value);
+  return true;
+}
 
 class Peer {
  public:

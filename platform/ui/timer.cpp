@@ -7,15 +7,11 @@ Timer::Timer(Form& owner, std::string name) : Component(owner, std::move(name)) 
 }
 
 void Timer::SetInterval(unsigned milliseconds) {
-  if (milliseconds == interval_) return;
-  interval_ = milliseconds;
-  Changed(Property::Interval);
+  if (StoreIfChanged(interval_, milliseconds)) Changed(Property::Interval);
 }
 
 void Timer::SetEnabled(bool enabled) {
-  if (enabled == enabled_) return;
-  enabled_ = enabled;
-  Changed(Property::Interval);
+  if (StoreIfChanged(enabled_, enabled)) Changed(Property::Interval);
 }
 
 void Timer::SignalTimer() {

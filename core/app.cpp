@@ -18,20 +18,8 @@ namespace pelorin {
 
 App::App(ui::Application& ui, platform::Services& services) : ui_(ui), services_(services) {}
 
-// The windows go in the reverse order of their creation.
-App::~App() {
-  form12_.reset();
-  form11_.reset();
-  form10_.reset();
-  form9_.reset();
-  form8_.reset();
-  form7_.reset();
-  form6_.reset();
-  form5_.reset();
-  iconChooser_.reset();
-  form2_.reset();
-  form1_.reset();
-}
+// Members go in reverse order: the windows in the reverse order of their creation.
+App::~App() = default;
 
 bool App::Start() {
   if (!services_.Instance.Claim(kInstanceMutexName)) return false;

@@ -3,13 +3,23 @@
 
 #include <windows.h>
 
+#include <exception>
+
 #include "core/app.h"
 #include "platform/ui/application.h"
 #include "platform/win32/services_win32.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  ui::Application ui;
-  platform::win32::ServicesWin32 services(ui);
-  pelorin::App app(ui, services.Services);
-  return app.Run();
+  try {
+    ui::Application ui;
+    platform::win32::ServicesWin32 services(ui);
+    pelorin::App app(ui, services.Services);
+    return app.Run();
+  } catch (const std::exception& error) {
+    // Before the App exists, or while it is taken down: no window to own the box.
+    MessageBoxA(nullptr, error.what(), pelorin::kApplicationTitle, MB_OK | MB_ICONSTOP);
+  } catch (...) {
+    MessageBoxA(nullptr, platform::kUnexpectedErrorText, pelorin::kApplicationTitle, MB_OK | MB_ICONSTOP);
+  }
+  return 1;
 }

@@ -42,14 +42,37 @@ bool App::Start() {
 }
 
 int App::Run() {
-  if (!Start()) return 0;
-  ui_.Run();
-  return 0;
+  try {
+    if (!Start()) return 0;
+    ui_.Run();
+    return 0;
+  } catch (const std::exception& error) {
+    ReportFatal(error.what());
+  } catch (...) {
+    ReportFatal(platform::kUnexpectedErrorText);
+  }
+  return 1;
 }
 
-LoadResult App::LoadAll() { return pelorin::LoadAll(state_, services_.Files, ui_); }
+void App::ReportFatal(const char* text) {
+  try {
+    ui_.ShowMessage(text, kApplicationTitle, platform::MessageStyle::Error);
+  } catch (...) {
+    // Not even a message box could be shown (no memory): nothing is left to do.
+  }
+}
+
+LoadResult App::LoadAll() {
+  const LoadResult result = pelorin::LoadAll(state_, services_.Files, ui_);
+  if (result == LoadResult::Failed) keepBackupsBeforeSave_ = true;
+  return result;
+}
 
 bool App::SaveAll() {
+  if (keepBackupsBeforeSave_) {
+    if (!KeepBackups(services_.Files, ui_)) return false;
+    keepBackupsBeforeSave_ = false;
+  }
   WindowPositions positions = StartPositions(state_);
   if (form1_) {
     positions.MainTop = form1_->Top();

@@ -38,7 +38,8 @@ class App {
   // the windows in their order. False when another copy is running; then
   // nothing was created.
   bool Start();
-  // Start-up, then the message loop until the main window closes.
+  // Start-up, then the message loop until the main window closes. An error
+  // that escapes start-up is reported, and the program ends with 1.
   int Run();
 
   LauncherState& State() { return state_; }
@@ -46,7 +47,8 @@ class App {
   platform::Services& Services() { return services_; }
 
   // LoadAll and SaveAll of the data files; a save takes the live positions
-  // of the main and control windows.
+  // of the main and control windows. The first save after a failed load
+  // keeps the files it could not fully read as backup copies.
   LoadResult LoadAll();
   bool SaveAll();
 
@@ -63,9 +65,13 @@ class App {
   TForm12& EdgeStrip() { return *form12_; }
 
  private:
+  // Reports an error that ended start-up or the message loop.
+  void ReportFatal(const char* text);
+
   ui::Application& ui_;
   platform::Services& services_;
   LauncherState state_;
+  bool keepBackupsBeforeSave_ = false;
 
   std::unique_ptr<TForm1> form1_;
   std::unique_ptr<TForm2> form2_;

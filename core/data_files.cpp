@@ -1,6 +1,5 @@
 #include "core/data_files.h"
 
-#include <array>
 #include <limits>
 
 #include "platform/text.h"
@@ -253,18 +252,29 @@ std::string ConversionErrorText(const ConversionError& error, const std::string&
          " 行目";
 }
 
-std::string FileErrorText(const std::string& message, const std::string& path) {
-  return message + "\r\n" + path;
-}
-
 std::string DataFolder(platform::FileSystem& files) {
   return platform::ExtractFilePath(files.ExecutablePath());
 }
 
+FileSet DataFileSet(platform::FileSystem& files) {
+  const std::string folder = DataFolder(files);
+  return FileSet(files, {folder + kItemFileName, folder + kPanelFileName, folder + kOptionFileName},
+                 folder + kCommitMarkerName);
+}
+
 LoadResult LoadAll(LauncherState& state, platform::FileSystem& files, platform::MessageBoxes& messages) {
   const std::string folder = DataFolder(files);
+  FileSet dataFiles = DataFileSet(files);
+  // A failure here is left to the next save to report; what could not be
+  // moved into place is read from where it waits, so the set read is whole.
+  dataFiles.FinishReplace();
+  auto source = [&](const char* name) {
+    const std::string path = folder + name;
+    return dataFiles.StillWaiting().contains(path) ? PendingPath(path) : path;
+  };
+
   std::string bytes;
-  if (!files.ReadWholeFile(folder + kPanelFileName, bytes)) {
+  if (!files.ReadWholeFile(source(kPanelFileName), bytes)) {
     state.FirstRun = true;
     return LoadResult::FirstRun;
   }
@@ -272,7 +282,7 @@ LoadResult LoadAll(LauncherState& state, platform::FileSystem& files, platform::
   // Reads one file into the state; the report text when it fails.
   using Reader = std::optional<ConversionError> (*)(std::string_view, LauncherState&);
   auto readFile = [&](const char* name, Reader reader, bool alreadyRead) -> std::optional<std::string> {
-    const std::string path = folder + name;
+    const std::string path = source(name);
     if (!alreadyRead) {
       if (const auto result = files.ReadWholeFile(path, bytes); !result) return FileErrorText(result.message, path);
     }
@@ -297,58 +307,32 @@ LoadResult LoadAll(LauncherState& state, platform::FileSystem& files, platform::
   return LoadResult::Loaded;
 }
 
+namespace {
+
+bool Reported(const platform::FileResult& result, platform::MessageBoxes& messages) {
+  if (!result) messages.ShowMessage(result.message, kErrorCaption, platform::MessageStyle::Error);
+  return result.ok;
+}
+
+}  // namespace
+
 bool SaveAll(const LauncherState& state, const WindowPositions& positions, platform::FileSystem& files,
              platform::MessageBoxes& messages) {
-  const std::string folder = DataFolder(files);
-  struct DataFile {
-    std::string path;
-    std::string temporary;
-    std::string bytes;
-    std::optional<std::string> previous;  // contents before the save; none when there was no file
-  };
-  std::array<DataFile, 3> dataFiles{{
-      {folder + kItemFileName, folder + kItemFileName + ".tmp", FormatItemFile(state), {}},
-      {folder + kPanelFileName, folder + kPanelFileName + ".tmp", FormatPanelFile(state), {}},
-      {folder + kOptionFileName, folder + kOptionFileName + ".tmp", FormatOptionFile(state, positions), {}},
-  }};
-
-  auto fail = [&](const std::string& report) {
-    for (const auto& file : dataFiles) files.RemoveFile(file.temporary);
-    messages.ShowMessage(report, kErrorCaption, platform::MessageStyle::Error);
-    return false;
-  };
-
-  // Every file is written in full before any old one is replaced, so a failed
-  // write leaves the old set untouched.
-  for (const auto& file : dataFiles) {
-    if (const auto result = files.WriteWholeFile(file.temporary, file.bytes); !result) {
-      return fail(FileErrorText(result.message, file.temporary));
-    }
+  FileSet dataFiles = DataFileSet(files);
+  // A marker left by a stopped save must be gone before new files are written.
+  auto result = dataFiles.FinishReplace();
+  if (result) {
+    result = dataFiles.Replace(
+        {FormatItemFile(state), FormatPanelFile(state), FormatOptionFile(state, positions)});
   }
-  // The old contents, to put back if a later move fails.
-  for (auto& file : dataFiles) {
-    std::string previous;
-    if (files.ReadWholeFile(file.path, previous)) file.previous = std::move(previous);
-  }
+  return Reported(result, messages);
+}
 
-  for (std::size_t i = 0; i < dataFiles.size(); ++i) {
-    const auto result = files.MoveOver(dataFiles[i].temporary, dataFiles[i].path);
-    if (result) continue;
-    // Put back the files already replaced, so the three stay one consistent set.
-    std::string report = FileErrorText(result.message, dataFiles[i].path);
-    for (std::size_t j = 0; j < i; ++j) {
-      const DataFile& replaced = dataFiles[j];
-      if (!replaced.previous) {
-        files.RemoveFile(replaced.path);
-        continue;
-      }
-      auto restored = files.WriteWholeFile(replaced.temporary, *replaced.previous);
-      if (restored) restored = files.MoveOver(replaced.temporary, replaced.path);
-      if (!restored) report += "\r\n" + FileErrorText(restored.message, replaced.path);
-    }
-    return fail(report);
-  }
-  return true;
+bool KeepBackups(platform::FileSystem& files, platform::MessageBoxes& messages) {
+  FileSet dataFiles = DataFileSet(files);
+  auto result = dataFiles.FinishReplace();
+  if (result) result = dataFiles.CopyTo(kBackupSuffix);
+  return Reported(result, messages);
 }
 
 }  // namespace pelorin

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/file_set.h"
 #include "core/state.h"
 #include "platform/file_system.h"
 #include "platform/message_boxes.h"
@@ -18,6 +19,10 @@ namespace pelorin {
 inline constexpr char kItemFileName[] = "svf.itd";
 inline constexpr char kPanelFileName[] = "svp.pld";
 inline constexpr char kOptionFileName[] = "opt.dat";
+// Present only while a save puts its files in place (see FileSet).
+inline constexpr char kCommitMarkerName[] = "save.commit";
+// Appended to the names of the copies kept after a failed load.
+inline constexpr char kBackupSuffix[] = ".bak";
 // Caption of the error report of a failed load or save.
 inline constexpr char kErrorCaption[] = "Pelorin";
 
@@ -52,10 +57,8 @@ std::string FormatPanelFile(const LauncherState& state);
 std::string FormatItemFile(const LauncherState& state);
 std::string FormatOptionFile(const LauncherState& state, const WindowPositions& positions);
 
-// Report texts: "'abc' は有効な整数値ではありません。" and the file and line;
-// the system's message for an input/output error and the file.
+// Report text: "'abc' は有効な整数値ではありません。" and the file and line.
 std::string ConversionErrorText(const ConversionError& error, const std::string& path);
-std::string FileErrorText(const std::string& message, const std::string& path);
 
 // The executable's folder with its last separator ("C:\ツール\表示\").
 std::string DataFolder(platform::FileSystem& files);
@@ -66,12 +69,22 @@ enum class LoadResult {
   Failed,    // stopped at an error, which was reported; the values read so far stay
 };
 
-// Fills state from the three files. Unless it is a first run, the panel
-// tables and options are afterwards in the ranges the windows rely on.
+// The three files as one set, in the order a save writes them.
+FileSet DataFileSet(platform::FileSystem& files);
+
+// Fills state from the three files, after completing or discarding a save
+// that was stopped. Unless it is a first run, the panel tables and options
+// are afterwards in the ranges the windows rely on.
 LoadResult LoadAll(LauncherState& state, platform::FileSystem& files, platform::MessageBoxes& messages);
 
-// Rewrites the three files, or leaves all three as they were and reports why.
+// Rewrites the three files as one set and reports a failure. Stopped at any
+// moment, it leaves the old set or the new one (completed by the next load
+// or save), never a mix.
 bool SaveAll(const LauncherState& state, const WindowPositions& positions, platform::FileSystem& files,
              platform::MessageBoxes& messages);
+
+// Copies the three files as they are to their backup names (kBackupSuffix),
+// so that a save after a failed load does not destroy what it could not read.
+bool KeepBackups(platform::FileSystem& files, platform::MessageBoxes& messages);
 
 }  // namespace pelorin

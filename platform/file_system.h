@@ -51,7 +51,7 @@ class FileSystem {
   // Puts source in the place of target in one step; target may exist.
   virtual FileResult MoveOver(const std::string& source, const std::string& target) = 0;
   // Removes path; a missing file is not an error.
-  virtual void RemoveFile(const std::string& path) = 0;
+  virtual FileResult RemoveFile(const std::string& path) = 0;
 
   // The attributes of a file or folder; nothing when it does not exist.
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;

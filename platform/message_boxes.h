@@ -13,6 +13,9 @@ enum class MessageStyle {
 
 enum class MessageResult { Ok, Cancel };
 
+// The report of an error that carries no text of its own.
+inline constexpr char kUnexpectedErrorText[] = "予期しないエラーが発生しました。";
+
 class MessageBoxes {
  public:
   virtual ~MessageBoxes() = default;

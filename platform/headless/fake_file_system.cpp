@@ -4,6 +4,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <stdexcept>
 #include <system_error>
 
 #include "platform/text.h"
@@ -60,6 +61,10 @@ void FakeFileSystem::InjectFailure(FileOperation operation, std::string message,
   failures_.push_back({operation, std::move(message), std::move(path), occurrence});
 }
 
+void FakeFileSystem::InjectException(FileOperation operation, std::string what, std::string path) {
+  failures_.push_back({operation, std::move(what), std::move(path), 0, true});
+}
+
 bool FakeFileSystem::ShouldFail(FileOperation operation, const std::string& path, std::string& message) {
   // Every rule counts its own matching calls, whether or not another one fires.
   bool fail = false;
@@ -67,11 +72,17 @@ bool FakeFileSystem::ShouldFail(FileOperation operation, const std::string& path
     if (failure.operation != operation || (!failure.path.empty() && failure.path != path)) continue;
     ++failure.seen;
     if (!fail && (failure.occurrence == 0 || failure.occurrence == failure.seen)) {
+      if (failure.raise) throw std::runtime_error(failure.message);
       message = failure.message;
       fail = true;
     }
   }
   return fail;
+}
+
+void FakeFileSystem::Change() {
+  if (changes_ == stopAfter_) throw StoppedHere{changes_};
+  ++changes_;
 }
 
 std::string FakeFileSystem::ExecutablePath() {
@@ -94,9 +105,14 @@ FileResult FakeFileSystem::WriteWholeFile(const std::string& path, std::string_v
   log_->Record("WriteWholeFile " + path);
   std::string message;
   if (ShouldFail(FileOperation::Write, path, message)) return FileResult::Failure(message);
+  Change();
   std::ofstream out(HostPath(path), std::ios::binary | std::ios::trunc);
   if (!out) return ErrnoFailure();
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+  const auto half = bytes.size() / 2;
+  out.write(bytes.data(), static_cast<std::streamsize>(half));
+  out.flush();
+  Change();
+  out.write(bytes.data() + half, static_cast<std::streamsize>(bytes.size() - half));
   out.flush();
   if (!out) return ErrnoFailure();
   return FileResult::Success();
@@ -107,17 +123,27 @@ FileResult FakeFileSystem::MoveOver(const std::string& source, const std::string
   std::string message;
   if (ShouldFail(FileOperation::MoveOver, source, message)) return FileResult::Failure(message);
   std::error_code error;
+  if (!std::filesystem::exists(HostPath(source), error)) return FileResult::Failure("source missing");
+  if (deleteThenRename_) {
+    Change();
+    std::filesystem::remove(HostPath(target), error);
+    if (error) return ErrorCodeFailure(error);
+  }
+  Change();
   std::filesystem::rename(HostPath(source), HostPath(target), error);
   if (error) return ErrorCodeFailure(error);
   return FileResult::Success();
 }
 
-void FakeFileSystem::RemoveFile(const std::string& path) {
+FileResult FakeFileSystem::RemoveFile(const std::string& path) {
   log_->Record("RemoveFile " + path);
   std::string message;
-  if (ShouldFail(FileOperation::Remove, path, message)) return;
-  std::error_code ignored;
-  std::filesystem::remove(HostPath(path), ignored);
+  if (ShouldFail(FileOperation::Remove, path, message)) return FileResult::Failure(message);
+  Change();
+  std::error_code error;
+  std::filesystem::remove(HostPath(path), error);
+  if (error) return ErrorCodeFailure(error);
+  return FileResult::Success();
 }
 
 }  // namespace platform::headless

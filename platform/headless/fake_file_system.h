@@ -15,6 +15,12 @@ namespace platform::headless {
 
 enum class FileOperation { Read, Write, MoveOver, Remove };
 
+// Thrown at a stopping point (StopAfterChanges): the caller ends there as a
+// killed process would, and the files stay as they are on disk.
+struct StoppedHere {
+  int changes;  // how many changes had reached the disk
+};
+
 class FakeFileSystem : public FileSystem {
  public:
   // hostRoot holds one folder per drive letter ("C:\a" is hostRoot/C/a).
@@ -26,7 +32,7 @@ class FakeFileSystem : public FileSystem {
   FileResult ReadWholeFile(const std::string& path, std::string& contents) override;
   FileResult WriteWholeFile(const std::string& path, std::string_view bytes) override;
   FileResult MoveOver(const std::string& source, const std::string& target) override;
-  void RemoveFile(const std::string& path) override;
+  FileResult RemoveFile(const std::string& path) override;
   // Files report kAttributeArchive, folders kAttributeDirectory, each plus
   // the bits given with SetAttributeBits. Listings come in descending name
   // order, so that callers cannot rely on any order of the system's.
@@ -47,6 +53,20 @@ class FakeFileSystem : public FileSystem {
   // only those on path (any path when empty), and only the occurrence-th such
   // call counted from 1 (every one when 0). For MoveOver the path is the source.
   void InjectFailure(FileOperation operation, std::string message, std::string path = {}, int occurrence = 0);
+  // Makes every such call on path throw std::runtime_error(what): an error
+  // that no caller expects, such as running out of memory.
+  void InjectException(FileOperation operation, std::string what, std::string path);
+
+  // Stops the caller (throws StoppedHere) in front of the change that would
+  // come after the given number of changes to the disk. A write is two
+  // changes (the first half, then the rest), so a stop can leave a file cut
+  // short; a removal is one, a move one or, see below, two.
+  void StopAfterChanges(int changes) { stopAfter_ = changes; }
+  // The changes made to the disk so far.
+  int Changes() const { return changes_; }
+  // MoveOver as the 9x family does it, without MoveFileExA: the target is
+  // deleted first, then the source renamed (two changes).
+  void MoveByDeleteAndRename() { deleteThenRename_ = true; }
 
   const CallLog& Log() const { return *log_; }
 
@@ -56,11 +76,14 @@ class FakeFileSystem : public FileSystem {
     std::string message;
     std::string path;
     int occurrence;
+    bool raise = false;
     int seen = 0;
   };
 
   // The message of an injected failure that applies to this call, if any.
   bool ShouldFail(FileOperation operation, const std::string& path, std::string& message);
+  // Counts one change to the disk, or stops the caller in front of it.
+  void Change();
 
   std::filesystem::path root_;
   std::string executablePath_;
@@ -68,6 +91,9 @@ class FakeFileSystem : public FileSystem {
   CallLog* log_;
   std::vector<Failure> failures_;
   std::map<std::filesystem::path, std::uint32_t> attributeBits_;
+  int stopAfter_ = -1;
+  int changes_ = 0;
+  bool deleteThenRename_ = false;
 };
 
 }  // namespace platform::headless

@@ -104,8 +104,11 @@ FileResult FileSystemWin32::MoveOver(const std::string& source, const std::strin
   return FileResult::Success();
 }
 
-void FileSystemWin32::RemoveFile(const std::string& path) {
-  DeleteFileA(path.c_str());
+FileResult FileSystemWin32::RemoveFile(const std::string& path) {
+  if (DeleteFileA(path.c_str())) return FileResult::Success();
+  const DWORD error = GetLastError();
+  if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileResult::Success();
+  return FileResult::Failure(SystemErrorMessage(error));
 }
 
 }  // namespace platform::win32

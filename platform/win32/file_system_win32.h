@@ -11,7 +11,7 @@ class FileSystemWin32 : public FileSystem {
   FileResult ReadWholeFile(const std::string& path, std::string& contents) override;
   FileResult WriteWholeFile(const std::string& path, std::string_view bytes) override;
   FileResult MoveOver(const std::string& source, const std::string& target) override;
-  void RemoveFile(const std::string& path) override;
+  FileResult RemoveFile(const std::string& path) override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::vector<FoundFile> FindFiles(const std::string& pattern) override;
 };

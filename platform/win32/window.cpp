@@ -76,7 +76,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
   } catch (const std::exception& error) {
     self->ReportError(error.what());
   } catch (...) {
-    self->ReportError("予期しないエラーが発生しました。");
+    self->ReportError(platform::kUnexpectedErrorText);
   }
   return 0;
 }

@@ -40,7 +40,10 @@ class MemoryFileSystem : public platform::FileSystem {
     files_.erase(found);
     return platform::FileResult::Success();
   }
-  void RemoveFile(const std::string& path) override { files_.erase(path); }
+  platform::FileResult RemoveFile(const std::string& path) override {
+    files_.erase(path);
+    return platform::FileResult::Success();
+  }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
     if (files_.count(path) == 0) return std::nullopt;
     return platform::kAttributeArchive;

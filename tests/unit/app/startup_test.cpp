@@ -168,6 +168,54 @@ TEST(Startup, AFailedLoadIsReportedAndTheRestOfTheMainWindowsCreationSkipped) {
   script.Done();
 }
 
+TEST(Startup, AnErrorThatEndsStartUpIsReportedWithItsText) {
+  test::AppFixture f;
+  f.Fakes.Files.InjectException(platform::headless::FileOperation::Read, "メモリが不足しています。",
+                                "C:\\Pelorin\\svp.pld");
+  uit::Script script(f.Ui);
+  auto report = script.ExpectMessageBox(platform::MessageResult::Ok);
+  EXPECT_EQ(f.App.Run(), 1);
+  EXPECT_EQ(report.Text(), "メモリが不足しています。");
+  EXPECT_EQ(report.Caption(), "Pelorin");
+  EXPECT_EQ(report.Style(), platform::MessageStyle::Error);
+  script.Done();
+}
+
+TEST(Shutdown, TheFirstSaveAfterAFailedLoadKeepsTheFilesAsTheyWereOnce) {
+  test::AppFixture f;
+  LauncherState saved = test::DefaultState();
+  saved.PanelCount = 2;
+  saved.PanelItemCount = {1, 1};
+  saved.Item(0, 0).FileName = "one";
+  saved.Item(0, 0).FilePath = "C:\\Pelorin\\one.exe";
+  f.WriteDataFile("one.exe", "");
+  saved.Item(1, 0).FileName = "two";
+  f.WriteDataFiles(saved);
+  std::string items = f.DataFile(pelorin::kItemFileName);
+  items.replace(items.rfind("FALSE"), 5, "maybe");  // IsFolder of the second panel's item
+  f.WriteDataFile(pelorin::kItemFileName, items);
+  const std::string panels = f.DataFile(pelorin::kPanelFileName);
+  const std::string options = f.DataFile(pelorin::kOptionFileName);
+
+  uit::Script script(f.Ui);
+  script.ExpectMessageBox(platform::MessageResult::Ok);
+  ASSERT_TRUE(f.StartAndShow());
+  ASSERT_TRUE(f.App.SaveAll());
+  EXPECT_EQ(f.DataFile("svf.itd.bak"), items);
+  EXPECT_EQ(f.DataFile("svp.pld.bak"), panels);
+  EXPECT_EQ(f.DataFile("opt.dat.bak"), options);
+  // The new files hold what was read before the error.
+  EXPECT_EQ(f.DataFile(pelorin::kItemFileName), pelorin::FormatItemFile(f.App.State()));
+  EXPECT_EQ(f.DataFile(pelorin::kItemFileName).find("maybe"), std::string::npos);
+
+  // Later saves leave the copies alone.
+  f.App.State().PanelName[0] = "changed";
+  ASSERT_TRUE(f.App.SaveAll());
+  EXPECT_EQ(f.DataFile("svp.pld.bak"), panels);
+  EXPECT_EQ(f.DataFile("svf.itd.bak"), items);
+  script.Done();
+}
+
 TEST(Shutdown, ClosingTheMainWindowRemovesTheTrayIconThenSavesTheLivePositions) {
   test::AppFixture f;
   f.WriteDataFiles(test::DefaultState());
@@ -184,7 +232,8 @@ TEST(Shutdown, ClosingTheMainWindowRemovesTheTrayIconThenSavesTheLivePositions) 
   EXPECT_FALSE(f.App.TrayWindow().TryIcon.Shown());
   const std::string options = f.DataFile(pelorin::kOptionFileName);
   EXPECT_NE(options.find("\r\n10\r\n640\r\n6\r\n5\r\n"), std::string::npos);
-  EXPECT_EQ(f.Fakes.Log.CallsStartingWith("Write").size(), 3u);
+  // The three files and the commit marker.
+  EXPECT_EQ(f.Fakes.Log.CallsStartingWith("Write").size(), 4u);
 }
 
 TEST(Shutdown, AFirstRunClosedAtOnceWritesTheDefaults) {

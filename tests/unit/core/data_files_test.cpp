@@ -8,29 +8,16 @@
 #include <set>
 #include <vector>
 
-#include "platform/headless/fake_file_system.h"
-#include "support/recording_message_boxes.h"
-#include "support/temp_folder.h"
+#include "core/data_files_fixture.h"
 
 namespace pelorin {
 namespace {
 
+using namespace test_data;
+
 using platform::MessageStyle;
 using platform::headless::FakeFileSystem;
 using platform::headless::FileOperation;
-
-// Each text as one CR LF line.
-std::string Lines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const auto& line : lines) bytes += line + "\r\n";
-  return bytes;
-}
-
-std::string Repeat(const std::string& bytes, int times) {
-  std::string result;
-  for (int i = 0; i < times; ++i) result += bytes;
-  return result;
-}
 
 const std::string kFirstRunPanels = Lines({"1", "ワークスペース", "0"}) + Repeat(Lines({"", "0"}), 9);
 const std::vector<std::string> kFirstRunOptionLines = {
@@ -45,48 +32,6 @@ std::string OptionsWith(const std::map<int, std::string>& changes) {
   for (const auto& [line, text] : changes) lines.at(line - 1) = text;
   return Lines(lines);
 }
-
-// Ten record lines of one item.
-std::string Record(const std::string& name, const std::string& isFolder = "FALSE", const std::string& icon = "0") {
-  return Lines({name, "C:\\Tools\\" + name + ".exe", "hint " + name, "C:\\Tools", "/x", "", "1", isFolder,
-                "C:\\Tools\\" + name + ".exe", icon});
-}
-
-// A full set of valid files: panels A (2 items), B (0), 表示 (3).
-const std::string kPanels = Lines({"3", "A", "2", "B", "0", "表示", "3"}) + Repeat(Lines({"", "0"}), 7);
-const std::string kItems = Record("one") + Record("two", "TRUE", "-3") + Record("ソフト") + Record("four") +
-                           Record("five", "FALSE", "2147483647");
-const std::string kOptions =
-    Lines({"6", "2", "12", "FALSE", "2", "ＭＳ ゴシック", "255", "-2147483633", "16777215", "-2147483642", "FALSE",
-           "TRUE", "FALSE", "TRUE", "8", "TRUE", "FALSE", "TRUE", "Ctrl+Alt+K", "", "Shift+F12", "", "", "^Q",
-           "-20", "1500", "0", "-2147483648", "TRUE", "FALSE", "185"});
-
-class DataFilesTest : public ::testing::Test {
- protected:
-  void SetUp() override { files.MakeFolder(folder); }
-
-  std::filesystem::path Host(const std::string& name) const { return files.HostPath(folder + name); }
-  std::string Contents(const std::string& name) const { return test::ReadHostFile(Host(name)); }
-  void Put(const std::string& name, const std::string& bytes) const { test::WriteHostFile(Host(name), bytes); }
-  void PutAll(const std::string& panels, const std::string& items, const std::string& options) const {
-    Put("svp.pld", panels);
-    Put("svf.itd", items);
-    Put("opt.dat", options);
-  }
-  // Names of the host files in the data folder.
-  std::set<std::string> FolderContents() const {
-    std::set<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(Host(""))) names.insert(entry.path().filename());
-    return names;
-  }
-  std::vector<std::string> Reads() const { return files.Log().CallsStartingWith("ReadWholeFile"); }
-
-  std::string folder = "C:\\Pelorin\\";
-  test::TempFolder temp;
-  FakeFileSystem files{temp.Path(), "C:\\Pelorin\\Pelorin.exe"};
-  test::RecordingMessageBoxes messages;
-  LauncherState state;
-};
 
 TEST_F(DataFilesTest, FirstRunReadsNothingElseAndExitWritesTheDefaults) {
   PutAll("", "", "");
@@ -105,7 +50,7 @@ TEST_F(DataFilesTest, FirstRunReadsNothingElseAndExitWritesTheDefaults) {
   EXPECT_EQ(Contents("svp.pld"), kFirstRunPanels);
   EXPECT_EQ(Contents("svf.itd"), "");
   EXPECT_EQ(Contents("opt.dat"), kFirstRunOptions);
-  EXPECT_EQ(FolderContents(), (std::set<std::string>{"opt.dat", "svf.itd", "svp.pld"}));
+  EXPECT_EQ(FolderContents(), kThreeFiles);
   EXPECT_TRUE(messages.Shown().empty());
 }
 
@@ -367,21 +312,30 @@ TEST_F(DataFilesTest, OutOfRangeValuesAreBroughtIntoRange) {
   EXPECT_EQ(state.AlphaBar, 185);
 }
 
-TEST_F(DataFilesTest, SaveWritesEverythingBeforeReplacingAnything) {
+TEST_F(DataFilesTest, SaveCommitsAllThreeFilesBeforeReplacingAnything) {
   state.ApplyFirstRunDefaults();
   ASSERT_TRUE(SaveAll(state, StartPositions(state), files, messages));
   std::vector<std::string> changes;
   for (const auto& call : files.Log().Calls()) {
-    if (call.rfind("Write", 0) == 0 || call.rfind("Move", 0) == 0) changes.push_back(call);
+    if (call.rfind("Write", 0) == 0 || call.rfind("Move", 0) == 0 || call.rfind("Remove", 0) == 0) {
+      changes.push_back(call);
+    }
   }
   EXPECT_EQ(changes, (std::vector<std::string>{
+                         // Leftovers of a stopped save, if any, go first.
+                         "RemoveFile C:\\Pelorin\\svf.itd.tmp",
+                         "RemoveFile C:\\Pelorin\\svp.pld.tmp",
+                         "RemoveFile C:\\Pelorin\\opt.dat.tmp",
                          "WriteWholeFile C:\\Pelorin\\svf.itd.tmp",
                          "WriteWholeFile C:\\Pelorin\\svp.pld.tmp",
                          "WriteWholeFile C:\\Pelorin\\opt.dat.tmp",
+                         "WriteWholeFile C:\\Pelorin\\save.commit",
                          "MoveOver C:\\Pelorin\\svf.itd.tmp -> C:\\Pelorin\\svf.itd",
                          "MoveOver C:\\Pelorin\\svp.pld.tmp -> C:\\Pelorin\\svp.pld",
                          "MoveOver C:\\Pelorin\\opt.dat.tmp -> C:\\Pelorin\\opt.dat",
+                         "RemoveFile C:\\Pelorin\\save.commit",
                      }));
+  EXPECT_EQ(FolderContents(), kThreeFiles);
 }
 
 TEST_F(DataFilesTest, FailedWriteLeavesTheOldFilesAndNoTemporaryFile) {
@@ -397,54 +351,13 @@ TEST_F(DataFilesTest, FailedWriteLeavesTheOldFilesAndNoTemporaryFile) {
     EXPECT_EQ(Contents("svp.pld"), kPanels);
     EXPECT_EQ(Contents("svf.itd"), kItems);
     EXPECT_EQ(Contents("opt.dat"), kOptions);
-    EXPECT_EQ(FolderContents(), (std::set<std::string>{"opt.dat", "svf.itd", "svp.pld"}));
+    EXPECT_EQ(FolderContents(), kThreeFiles);
     EXPECT_TRUE(failing.Log().CallsStartingWith("MoveOver").empty());
     ASSERT_EQ(failingMessages.Shown().size(), 1u);
     EXPECT_EQ(failingMessages.Shown()[0],
               (test::ShownMessage{"ディスクに空き領域がありません。\r\nC:\\Pelorin\\" + name + ".tmp", "Pelorin",
                                   MessageStyle::Error}));
   }
-}
-
-TEST_F(DataFilesTest, FailedMoveLeavesTheOldFilesAsTheyWere) {
-  for (int failingMove = 1; failingMove <= 3; ++failingMove) {
-    SCOPED_TRACE(failingMove);
-    PutAll(kPanels, kItems, kOptions);
-    FakeFileSystem failing(temp.Path(), "C:\\Pelorin\\Pelorin.exe");
-    test::RecordingMessageBoxes failingMessages;
-    failing.InjectFailure(FileOperation::MoveOver, "別のプロセスが使用中です。", {}, failingMove);
-    state.ApplyFirstRunDefaults();
-
-    EXPECT_FALSE(SaveAll(state, StartPositions(state), failing, failingMessages));
-    EXPECT_EQ(Contents("svp.pld"), kPanels);
-    EXPECT_EQ(Contents("svf.itd"), kItems);
-    EXPECT_EQ(Contents("opt.dat"), kOptions);
-    EXPECT_EQ(FolderContents(), (std::set<std::string>{"opt.dat", "svf.itd", "svp.pld"}));
-    const char* targets[] = {"svf.itd", "svp.pld", "opt.dat"};
-    ASSERT_EQ(failingMessages.Shown().size(), 1u);
-    EXPECT_EQ(failingMessages.Shown()[0].Text,
-              std::string("別のプロセスが使用中です。\r\nC:\\Pelorin\\") + targets[failingMove - 1]);
-  }
-}
-
-TEST_F(DataFilesTest, FailedMoveOnAFirstSaveLeavesNoDataFile) {
-  files.InjectFailure(FileOperation::MoveOver, "失敗", {}, 3);
-  state.ApplyFirstRunDefaults();
-  EXPECT_FALSE(SaveAll(state, StartPositions(state), files, messages));
-  EXPECT_TRUE(FolderContents().empty());
-  EXPECT_EQ(messages.Shown().size(), 1u);
-}
-
-TEST_F(DataFilesTest, FailedRestoreIsReportedToo) {
-  PutAll(kPanels, kItems, kOptions);
-  files.InjectFailure(FileOperation::MoveOver, "second move", {}, 2);
-  files.InjectFailure(FileOperation::MoveOver, "restore", {}, 3);
-  state.ApplyFirstRunDefaults();
-  EXPECT_FALSE(SaveAll(state, StartPositions(state), files, messages));
-  ASSERT_EQ(messages.Shown().size(), 1u);
-  EXPECT_EQ(messages.Shown()[0].Text,
-            "second move\r\nC:\\Pelorin\\svp.pld\r\nrestore\r\nC:\\Pelorin\\svf.itd");
-  EXPECT_EQ(FolderContents(), (std::set<std::string>{"opt.dat", "svf.itd", "svp.pld"}));
 }
 
 }  // namespace

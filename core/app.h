@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/data_files.h"
+#include "core/edge_hiding.h"
 #include "core/state.h"
 #include "platform/services.h"
 #include "platform/ui/application.h"
@@ -43,6 +44,7 @@ class App {
   int Run();
 
   LauncherState& State() { return state_; }
+  EdgeHiding& Hiding() { return hiding_; }
   ui::Application& Ui() { return ui_; }
   platform::Services& Services() { return services_; }
 
@@ -71,6 +73,7 @@ class App {
   ui::Application& ui_;
   platform::Services& services_;
   LauncherState state_;
+  EdgeHiding hiding_{state_};
   bool keepBackupsBeforeSave_ = false;
 
   std::unique_ptr<TForm1> form1_;

@@ -13,36 +13,36 @@ int ShowCommandOf(const ItemRecord& item) { return item.FileExecuteSize + 1; }
 class PressedLook {
  public:
   PressedLook(LaunchButton button, ui::Application& app)
-      : button_(button), left_(button.Image.Left()), top_(button.Image.Top()) {
-    button_.Image.SetBounds({left_ + 1, top_ + 1, button_.Image.Width(), button_.Image.Height()});
-    button_.Frame.SetStyle(ui::BevelStyle::Lowered);
+      : button_(button), place_{button.Image.Left(), button.Image.Top()} {
+    ShowPressedLook(button_, place_, true);
     app.ProcessMessages();
   }
   PressedLook(const PressedLook&) = delete;
   PressedLook& operator=(const PressedLook&) = delete;
-  ~PressedLook() {
-    button_.Image.SetBounds({left_, top_, button_.Image.Width(), button_.Image.Height()});
-    button_.Frame.SetStyle(ui::BevelStyle::Raised);
-  }
+  ~PressedLook() { ShowPressedLook(button_, place_, false); }
 
  private:
   LaunchButton button_;
-  int left_;
-  int top_;
+  ui::Point place_;
 };
 
-void OpenFolderMenu(LauncherState& state, const ItemRecord& item, const LaunchSite& site) {
-  state.CanHide = false;
+void OpenFolderMenu(const ItemRecord& item, const LaunchSite& site) {
+  const EdgeHiding::Pause pause(site.Hiding);
   TLaunchPopup& popup = site.Popup;
   popup.Items().Clear();
   // Added even after a trailing separator: names are appended to it directly.
   popup.SetDirectory(item.FilePath + "\\");
   popup.BuildMenu();
   popup.Popup(site.Window.Program().CursorPos());
-  state.CanHide = true;
 }
 
 }  // namespace
+
+void ShowPressedLook(LaunchButton button, ui::Point place, bool pressed) {
+  const int shift = pressed ? 1 : 0;
+  button.Image.SetBounds({place.x + shift, place.y + shift, button.Image.Width(), button.Image.Height()});
+  button.Frame.SetStyle(pressed ? ui::BevelStyle::Lowered : ui::BevelStyle::Raised);
+}
 
 void LaunchItem(LauncherState& state, int slot, LaunchButton button, const LaunchSite& site) {
   const PressedLook pressed(button, site.Window.Program());
@@ -50,7 +50,7 @@ void LaunchItem(LauncherState& state, int slot, LaunchButton button, const Launc
   if (!item.IsFolder) {
     site.Shell.Execute(&site.Window, "OPEN", item.FilePath, item.Notify, item.FileFolder, ShowCommandOf(item));
   } else if (state.PopFolder) {
-    OpenFolderMenu(state, item, site);
+    OpenFolderMenu(item, site);
   } else {
     site.Shell.Execute(&site.Window, "OPEN", "Explorer", item.FilePath, std::nullopt, ShowCommandOf(item));
   }

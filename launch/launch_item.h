@@ -2,6 +2,7 @@
 // Launching the item of a main-window button: the shell starts programs,
 // documents and shortcuts; a folder opens as the folder menu or in Explorer.
 
+#include "core/edge_hiding.h"
 #include "core/state.h"
 #include "launch/launch_popup.h"
 #include "platform/shell.h"
@@ -24,7 +25,14 @@ struct LaunchSite {
   ui::Form& Window;
   TLaunchPopup& Popup;
   platform::Shell& Shell;
+  // Paused while the folder menu is open.
+  EdgeHiding& Hiding;
 };
+
+// The pressed look (image one pixel right of and below place, its normal
+// top left; frame lowered) or the normal look. Launching and the move-mode
+// pick mark share it.
+void ShowPressedLook(LaunchButton button, ui::Point place, bool pressed);
 
 // Launches item(CurrentPanel, slot) with the button pressed for the whole
 // time, folder menu included. Move mode is the caller's business.

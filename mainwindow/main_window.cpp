@@ -123,21 +123,17 @@ void TForm1::BuildPopupMenu1() {
 }
 
 void TForm1::ShowDialogModally(ui::Form& dialog) {
-  LauncherState& state = app_.State();
-  state.CanHide = false;
+  const EdgeHiding::Pause pause(app_.Hiding());
   dialog.ShowModal();
-  state.CanHide = true;
 }
 
 void TForm1::N2Click() { ShowDialogModally(app_.AddItemDialog()); }
 
 void TForm1::Edit1Click() {
   // The panel manager's Cancel reloads the files, so they must hold what is on screen.
-  LauncherState& state = app_.State();
-  state.CanHide = false;
+  const EdgeHiding::Pause pause(app_.Hiding());
   app_.SaveAll();
   app_.PanelManager().ShowModal();
-  state.CanHide = true;
 }
 
 void TForm1::N8Click() { ShowDialogModally(app_.OptionsDialog()); }
@@ -157,7 +153,7 @@ void TForm1::FormShow() {
     RefreshPanel();
     FirstShowDone = true;
   }
-  state.CanHide = true;
+  app_.Hiding().Allow();
   TipTimer.SetInterval(100);
 }
 
@@ -178,7 +174,7 @@ void TForm1::ApplyAppearance() {
 
 void TForm1::RefreshPanel() {
   LauncherState& state = app_.State();
-  state.CanHide = false;
+  const EdgeHiding::Pause pause(app_.Hiding());
   app_.Ui().ProcessMessages();
 
   const int panel = state.CurrentPanel;
@@ -216,7 +212,6 @@ void TForm1::RefreshPanel() {
     }
   }
   LayoutGrid();
-  state.CanHide = true;
 }
 
 void TForm1::LoadShellIcon(const std::string& path, int slot) {
@@ -286,7 +281,7 @@ void TForm1::HoverSlot(int slot) {
 void TForm1::Image1MouseDown(ui::MouseButton button) {
   if (button != ui::MouseButton::Left) return;
   const int slot = SelectedSlot;
-  LaunchItem(app_.State(), slot, {*Images[slot], *Bevels[slot]}, {*this, LaunchPopup, app_.Services().Shell});
+  LaunchItem(app_.State(), slot, {*Images[slot], *Bevels[slot]}, {*this, LaunchPopup, app_.Services().Shell, app_.Hiding()});
 }
 
 void TForm1::F1Click() { OpenWorkFolder(app_.State(), SelectedSlot, *this, app_.Services().Shell); }
@@ -302,10 +297,8 @@ void TForm1::FormMouseUp(ui::MouseButton button) {
 }
 
 void TForm1::ContextMenu() {
-  LauncherState& state = app_.State();
-  state.CanHide = false;
+  const EdgeHiding::Pause pause(app_.Hiding());
   PopupMenu1.Popup(app_.Ui().CursorPos());
-  state.CanHide = true;
 }
 
 void TForm1::N6Click() {

@@ -19,6 +19,8 @@ class Icons {
   virtual Icon IconInFile(const std::string& path, int index) = 0;
   // How many icons path holds (0 for a file without icons or a missing file).
   virtual int IconCount(const std::string& path) = 0;
+  // A copy with an owner of its own (previews handed from one window to another); empty for an empty icon.
+  virtual Icon CopyOf(const Icon& icon) = 0;
 };
 
 }  // namespace platform

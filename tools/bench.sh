@@ -17,13 +17,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 runs=${1:-20}
 build_root=$(realpath -m "${PELORIN_BUILD_ROOT:-build}")
-win_build="$build_root/win"
 bench_build="$build_root/bench"
 
 tools/install-deps.sh
+source tools/wine-arch.sh
 
 echo "== Windows build (Pelorin.exe, minimal_window.exe)"
-cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$win_build"
 
 echo "== Host build for benchmarks (Release, no sanitizers)"

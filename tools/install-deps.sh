@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12: compilers,
-# test libraries, Wine (32-bit), a virtual display and the ja_JP.UTF-8 locale.
+# test libraries, Wine (32-bit, and 64-bit for machines that cannot run
+# 32-bit code), a virtual display and the ja_JP.UTF-8 locale.
 # Safe to run again: it only installs what is missing.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  g++-mingw-w64-i686
+  g++-mingw-w64-i686 g++-mingw-w64-x86-64
   wine wine32:i386 wine64
   xvfb xauth xdotool x11-utils imagemagick fonts-ipafont-gothic fonts-wine locales
 )

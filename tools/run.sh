@@ -13,13 +13,13 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build_root=$(realpath -m "${PELORIN_BUILD_ROOT:-build}")
-win_build="$build_root/win"
 run_dir="$build_root/run"
 
 tools/install-deps.sh
+source tools/wine-arch.sh
 
 echo "== Windows build"
-cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$win_build"
 
 exe=$(find "$win_build/app" "$win_build" -maxdepth 1 -name Pelorin.exe -print -quit 2>/dev/null || true)

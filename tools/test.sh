@@ -6,10 +6,12 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
 tools/install-deps.sh
+build_root="$root/build"
+source tools/wine-arch.sh
 
 echo "== Windows build (Pelorin.exe and the end-to-end helpers)"
-cmake -S . -B build/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build/win
+cmake -S . -B "$win_build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$win_toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$win_build"
 
 echo "== Fuzzer build (clang, libFuzzer, ASan/UBSan)"
 CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DPELORIN_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -17,7 +19,7 @@ cmake --build build/fuzz
 
 echo "== Host build (unit tests with ASan/UBSan, end-to-end driver, benchmarks)"
 cmake -S . -B build/host -G Ninja -DPELORIN_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
-  -DPELORIN_WIN_BUILD_DIR="$root/build/win" -DPELORIN_FUZZ_BUILD_DIR="$root/build/fuzz" >/dev/null
+  -DPELORIN_WIN_BUILD_DIR="$win_build" -DPELORIN_FUZZ_BUILD_DIR="$root/build/fuzz" >/dev/null
 cmake --build build/host
 
 echo "== Tests"

@@ -27,4 +27,9 @@ int FakeIcons::IconCount(const std::string& path) {
   return CountOf(path);
 }
 
+Icon FakeIcons::CopyOf(const Icon& icon) {
+  if (!icon) return {};
+  return MakeFakeIcon(FakeIconDescription(icon));
+}
+
 }  // namespace platform::headless

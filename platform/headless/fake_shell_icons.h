@@ -22,6 +22,8 @@ class FakeIcons : public Icons {
   Icon IconInFile(const std::string& path, int index) override;
   // As set with SetIconCount; 0 for any other path.
   int IconCount(const std::string& path) override;
+  // A new fake icon with the same description.
+  Icon CopyOf(const Icon& icon) override;
 
   void SetNoShellIcon(const std::string& path) { noShellIcon_.insert(path); }
   void SetIconCount(const std::string& path, int count) { counts_[path] = count; }

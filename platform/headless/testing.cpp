@@ -107,6 +107,53 @@ void KeyPress(Form& form, char key) {
   form.SignalKeyPress(key);
 }
 
+void PressKey(Form& form, Key key) {
+  RequireReachable(form, "press a key in");
+  if (!form.Active()) throw std::logic_error(headless::Concat("cannot press a key in ", form.Name(), ": it is not the active window"));
+  switch (key) {
+    case Key::Tab:
+    case Key::ShiftTab:
+      // The platform moves the focus by the same rule (the tab order is its z-order).
+      if (WinControl* next = form.NextTabStop(form.ActiveControl(), key == Key::ShiftTab)) next->SignalFocused();
+      break;
+    case Key::Enter:
+      form.SignalDialogKey(DialogKey::Enter);
+      break;
+    case Key::Escape:
+      form.SignalDialogKey(DialogKey::Escape);
+      break;
+  }
+}
+
+void ClickButton(Button& button) {
+  RequireReachable(button, "click");
+  button.SignalClick();
+}
+
+void ToggleCheckBox(CheckBox& box) {
+  RequireReachable(box, "click");
+  box.SignalToggled(!box.Checked());
+}
+
+void SelectRow(ComboBox& box, int row) {
+  RequireReachable(box, "choose in");
+  if (row < 0 || row >= static_cast<int>(box.Items().size())) {
+    throw std::logic_error(headless::Concat(box.Name(), " has no row ", std::to_string(row)));
+  }
+  box.SignalSelected(row);
+}
+
+void Type(Edit& edit, std::string text) {
+  RequireReachable(edit, "type into");
+  if (edit.ReadOnly()) throw std::logic_error(headless::Concat("cannot type into ", edit.Name(), ": it is read-only"));
+  edit.SignalTextChanged(std::move(text));
+}
+
+void ClickArrow(SpinButton& spin, SpinArrow arrow) {
+  RequireReachable(spin, "click");
+  spin.SignalArrow(arrow);
+}
+
 void DropFiles(Form& form, const std::vector<std::string>& files) {
   RequireReachable(form, "drop files on");
   form.SignalDropFiles(files);
@@ -199,6 +246,8 @@ platform::MessageStyle MessageBoxExpectation::Style() const { return Reached(ste
 
 const PopupRecord& PopupExpectation::Shown() const { return Reached(step_).shownPopup; }
 
+const FileDialogRecord& FileDialogExpectation::Shown() const { return Reached(step_).fileDialog; }
+
 Script::Script(Application& app) : peer_(PeerOf(app)) { peer_.AttachScript(); }
 
 Script::~Script() { peer_.DetachScript(); }
@@ -224,6 +273,20 @@ PopupExpectation Script::ExpectPopup(std::string menuName, PopupUser user) {
   step.name = std::move(menuName);
   step.popup = std::move(user);
   return PopupExpectation(peer_.Expect(std::move(step)));
+}
+
+FileDialogExpectation Script::ExpectFileOpen(std::optional<std::string> chosen) {
+  headless::Expectation step;
+  step.kind = headless::Expectation::Kind::FileOpen;
+  step.chosenFile = std::move(chosen);
+  return FileDialogExpectation(peer_.Expect(std::move(step)));
+}
+
+FileDialogExpectation Script::ExpectFolderBrowse(std::optional<std::string> chosen) {
+  headless::Expectation step;
+  step.kind = headless::Expectation::Kind::FolderBrowse;
+  step.chosenFile = std::move(chosen);
+  return FileDialogExpectation(peer_.Expect(std::move(step)));
 }
 
 void Script::Done() {

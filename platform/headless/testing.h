@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -20,13 +21,19 @@
 #include "platform/headless/fake_icons.h"
 #include "platform/headless/ui_backend.h"
 #include "platform/ui/application.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
 #include "platform/ui/form.h"
+#include "platform/ui/spin_button.h"
 #include "platform/ui/hot_keys.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/tray_icon.h"
 
 namespace ui::test {
 
+using headless::FileDialogRecord;
 using headless::MenuEntryRecord;
 using headless::MessageBoxRecord;
 using headless::PopupRecord;
@@ -40,6 +47,17 @@ void Release(Control& control, MouseButton button, Point at, ShiftState shift = 
 void Click(Control& control, MouseButton button, Point at, ShiftState shift = {});
 // A character typed while the form is the active window.
 void KeyPress(Form& form, char key);
+// The dialog keys of the active form: Tab and Shift+Tab move the focus in
+// the tab order, Enter and Esc press a button (see Form).
+enum class Key { Tab, ShiftTab, Enter, Escape };
+void PressKey(Form& form, Key key);
+// The windowed controls, as the user works them (the control must be usable).
+void ClickButton(Button& button);
+void ToggleCheckBox(CheckBox& box);
+void SelectRow(ComboBox& box, int row);
+// Replaces the text as the user would by typing (not into a read-only edit).
+void Type(Edit& edit, std::string text);
+void ClickArrow(SpinButton& spin, SpinArrow arrow);
 // Files dropped from the shell (nothing happens on a form that does not accept files).
 void DropFiles(Form& form, const std::vector<std::string>& files);
 // The close box of a tool window's caption.
@@ -110,6 +128,17 @@ class ModalExpectation {
   std::shared_ptr<headless::Expectation> step_;
 };
 
+class FileDialogExpectation {
+ public:
+  explicit FileDialogExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
+  bool Used() const { return step_->used; }
+  // How it came up; throws while the step has not been reached.
+  const FileDialogRecord& Shown() const;
+
+ private:
+  std::shared_ptr<headless::Expectation> step_;
+};
+
 class PopupExpectation {
  public:
   explicit PopupExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
@@ -136,6 +165,9 @@ class Script {
   ModalExpectation ExpectModal(std::string formName, std::function<void(Form&)> user);
   // menuName is the popup menu's name, or "Form.Menu" where several forms have one of that name.
   PopupExpectation ExpectPopup(std::string menuName, PopupUser user);
+  // The user chooses that file or folder, or cancels (std::nullopt).
+  FileDialogExpectation ExpectFileOpen(std::optional<std::string> chosen);
+  FileDialogExpectation ExpectFolderBrowse(std::optional<std::string> chosen);
   void Done();
 
  private:

@@ -7,8 +7,15 @@
 
 #include "platform/headless/fake_icons.h"
 #include "platform/ui/bevel.h"
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/file_open_dialog.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/spin_button.h"
 #include "platform/ui/popup_menu.h"
 #include "platform/ui/tray_icon.h"
 
@@ -103,6 +110,10 @@ std::string Expectation::Describe() const {
       return Concat(place, "modal form ", Quoted(name));
     case Kind::Popup:
       return Concat(place, "popup menu ", Quoted(name));
+    case Kind::FileOpen:
+      return Concat(place, "file-open dialog answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
+    case Kind::FolderBrowse:
+      return Concat(place, "folder browser answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
   }
   return place;
 }
@@ -192,6 +203,26 @@ platform::MessageResult ApplicationPeer::ShowMessage(const std::string& text, co
   messageBoxes_[index].answer = step->answer;
   step->box = messageBoxes_[index];
   return step->answer;
+}
+
+std::optional<std::string> ApplicationPeer::ChooseFileToOpen(FileOpenDialog& dialog) {
+  return RunFileDialog(Expectation::Kind::FileOpen,
+                       {dialog.Owner().Name(), dialog.Filter(), dialog.Title(), dialog.FileName(), {}});
+}
+
+std::optional<std::string> ApplicationPeer::BrowseForFolder(Form& owner, const std::string& title,
+                                                            const std::string& root) {
+  return RunFileDialog(Expectation::Kind::FolderBrowse, {owner.Name(), {}, title, root, {}});
+}
+
+std::optional<std::string> ApplicationPeer::RunFileDialog(Expectation::Kind kind, FileDialogRecord record) {
+  const std::string what = Concat(kind == Expectation::Kind::FileOpen ? "file-open dialog" : "folder browser",
+                                  " of ", Quoted(record.owner));
+  auto step = Next(what);
+  if (step->kind != kind) Fail(Concat(what, " came up where the script expected ", step->Describe()));
+  record.chosen = step->chosenFile;
+  step->fileDialog = record;
+  return record.chosen;
 }
 
 void ApplicationPeer::Activate(Form& form) {
@@ -393,6 +424,18 @@ std::unique_ptr<Peer> CreatePeer(Label&) { return std::make_unique<headless::Rec
 std::unique_ptr<Peer> CreatePeer(Image&) { return std::make_unique<headless::RecordingPeer>(); }
 
 std::unique_ptr<Peer> CreatePeer(Bevel&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(Edit&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(Button&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(CheckBox&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(ComboBox&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(SpinButton&) { return std::make_unique<headless::RecordingPeer>(); }
+
+std::unique_ptr<Peer> CreatePeer(Panel&) { return std::make_unique<headless::RecordingPeer>(); }
 
 std::unique_ptr<Peer> CreatePeer(Timer& timer) { return std::make_unique<headless::TimerPeer>(timer); }
 

@@ -15,6 +15,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -77,19 +78,30 @@ struct PopupRecord {
 // or an empty text to dismiss the menu.
 using PopupUser = std::function<std::string(const PopupRecord&)>;
 
+// A file-open dialog or folder browser as it came up, and the user's answer.
+struct FileDialogRecord {
+  std::string owner;      // the owning form's name
+  std::string filter;     // file-open only
+  std::string title;
+  std::string fileName;   // file-open: the initial file name; browser: the root
+  std::optional<std::string> chosen;
+};
+
 // One step of the script, in the order the test queued it.
 struct Expectation {
-  enum class Kind { MessageBox, Modal, Popup };
+  enum class Kind { MessageBox, Modal, Popup, FileOpen, FolderBrowse };
   Kind kind = Kind::MessageBox;
   int number = 0;    // place in the script, from 1
   std::string name;  // modal form, or popup menu ("Menu" or "Form.Menu")
   platform::MessageResult answer = platform::MessageResult::Ok;
   std::function<void(Form&)> modal;
   PopupUser popup;
+  std::optional<std::string> chosenFile;  // FileOpen and FolderBrowse: nothing cancels
 
   bool used = false;
   MessageBoxRecord box;
   PopupRecord shownPopup;
+  FileDialogRecord fileDialog;
 
   std::string Describe() const;
 };
@@ -117,6 +129,8 @@ class ApplicationPeer : public ui::ApplicationPeer {
   MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) override;
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
+  std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override { return cursor_; }
   Size ScreenSize() override { return screen_; }
   void TitleChanged() override {}
@@ -167,6 +181,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
 
  private:
   std::shared_ptr<Expectation> Next(const std::string& what);
+  std::optional<std::string> RunFileDialog(Expectation::Kind kind, FileDialogRecord record);
 
   Application& app_;
   Point cursor_;

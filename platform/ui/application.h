@@ -3,6 +3,7 @@
 // pointer, the title and taskbar entry, message boxes, and everything modal.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 
 namespace ui {
 
+class FileOpenDialog;
 class Form;
 class MenuItem;
 class PopupMenu;
@@ -34,6 +36,14 @@ class ApplicationPeer {
   virtual MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) = 0;
   virtual platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                               platform::MessageStyle style) = 0;
+  // The file-open dialog; the chosen file, or nothing when cancelled.
+  virtual std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) = 0;
+  // The folder browser over the owner: the tree starts at the desktop, only
+  // file-system folders can be confirmed, title is shown above the tree and
+  // root (when not empty) is selected at the start. The chosen folder, or
+  // nothing when cancelled.
+  virtual std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title,
+                                                     const std::string& root) = 0;
 
   virtual Point CursorPos() = 0;
   virtual Size ScreenSize() = 0;

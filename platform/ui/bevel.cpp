@@ -2,7 +2,8 @@
 
 namespace ui {
 
-Bevel::Bevel(Control& parent, std::string name) : Control(parent.Program(), &parent, std::move(name)) {
+Bevel::Bevel(Control& parent, std::string name)
+    : Control(parent.Program(), &RequireContainer(parent), std::move(name)) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

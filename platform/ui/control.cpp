@@ -1,6 +1,7 @@
 #include "platform/ui/control.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "platform/ui/form.h"
 
@@ -100,6 +101,13 @@ void Control::SignalClick() {
 }
 
 void Control::SignalBoundsChanged(Rect bounds) { bounds_ = bounds; }
+
+Control& Control::RequireContainer(Control& parent) {
+  if (!parent.IsContainer()) {
+    throw std::logic_error("a control needs a form or a panel as its parent, not " + parent.Name());
+  }
+  return parent;
+}
 
 void Control::Changed(Property property) {
   if (peer_) peer_->Update(property);

@@ -54,6 +54,9 @@ class Control {
   const std::vector<Control*>& Children() const { return children_; }
   // Label, Image and Bevel are drawn and hit-tested by their parent window.
   virtual bool IsGraphic() const { return false; }
+  // Forms and panels hold other controls; on every backend a control other
+  // than a form must lie on one of them (never on an edit, a bevel, ...).
+  virtual bool IsContainer() const { return false; }
 
   int Left() const { return bounds_.left; }
   int Top() const { return bounds_.top; }
@@ -108,6 +111,8 @@ class Control {
  protected:
   void AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
   void Changed(Property property);
+  // parent, or std::logic_error unless it is a container.
+  static Control& RequireContainer(Control& parent);
 
  private:
   Application& app_;

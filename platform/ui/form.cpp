@@ -1,6 +1,10 @@
 #include "platform/ui/form.h"
 
+#include <algorithm>
+
 #include "platform/ui/application.h"
+#include "platform/ui/button.h"
+#include "platform/ui/win_control.h"
 
 namespace ui {
 
@@ -87,7 +91,55 @@ void Form::SetTopMost(bool topMost) {
   if (StoreIfChanged(topMost_, topMost)) Changed(Property::TopMost);
 }
 
+void Form::SetTabOrder(std::vector<WinControl*> order) {
+  tabOrder_ = std::move(order);
+  Changed(Property::TabOrder);
+}
+
+void Form::AddToTabOrder(WinControl& control) { tabOrder_.push_back(&control); }
+
+void Form::RemoveFromTabOrder(WinControl& control) {
+  std::erase(tabOrder_, &control);
+  if (activeControl_ == &control) activeControl_ = nullptr;
+}
+
+WinControl* Form::NextTabStop(const WinControl* from, bool backwards) const {
+  const auto count = static_cast<std::ptrdiff_t>(tabOrder_.size());
+  if (count == 0) return nullptr;
+  const auto found = std::find(tabOrder_.begin(), tabOrder_.end(), from);
+  std::ptrdiff_t start = found == tabOrder_.end() ? (backwards ? 0 : count - 1) : found - tabOrder_.begin();
+  for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const std::ptrdiff_t index = ((start + (backwards ? -step : step)) % count + count) % count;
+    if (tabOrder_[static_cast<std::size_t>(index)]->CanFocus()) return tabOrder_[static_cast<std::size_t>(index)];
+  }
+  return nullptr;
+}
+
+void Form::SignalFocusChanged(WinControl* control) { activeControl_ = control; }
+
+void Form::SignalDialogKey(DialogKey key) {
+  Button* target = nullptr;
+  if (key == DialogKey::Enter) {
+    target = dynamic_cast<Button*>(activeControl_);
+    if (target == nullptr) target = FindButton([](const Button& button) { return button.IsDefault(); });
+  } else {
+    target = FindButton([](const Button& button) { return button.IsCancel(); });
+  }
+  if (target != nullptr && target->Usable()) target->SignalClick();
+}
+
+Button* Form::FindButton(const std::function<bool(const Button&)>& wanted) const {
+  for (WinControl* control : tabOrder_) {
+    auto* button = dynamic_cast<Button*>(control);
+    if (button != nullptr && wanted(*button)) return button;
+  }
+  return nullptr;
+}
+
 void Form::SignalActivate(bool active) {
+  if (active && (activeControl_ == nullptr || !activeControl_->CanFocus())) {
+    activeControl_ = NextTabStop(nullptr, false);
+  }
   if (active == active_) return;
   active_ = active;
   if (active) {

@@ -13,6 +13,9 @@
 
 namespace ui {
 
+class Button;
+class WinControl;
+
 // Every form has a fixed size.
 enum class BorderStyle {
   ToolWindow,           // small caption with a close box only
@@ -29,6 +32,7 @@ class Form : public Control {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
   BorderStyle Border() const { return border_; }
+  bool IsContainer() const override { return true; }
 
   // The client area; the backend derives the outer size from its frame.
   const Size& ClientSize() const { return clientSize_; }
@@ -64,6 +68,19 @@ class Form : public Control {
   bool TopMost() const { return topMost_; }
   void SetTopMost(bool topMost);
 
+  // Keyboard in dialogs, the same on every backend. The tab order lists the
+  // form's windowed controls, in creation order unless set; Tab and
+  // Shift+Tab visit those that CanFocus. Enter presses the focused button,
+  // else the default button; Esc presses the cancel button; a button pressed
+  // by key must be visible and enabled.
+  const std::vector<WinControl*>& TabOrder() const { return tabOrder_; }
+  void SetTabOrder(std::vector<WinControl*> order);
+  // The next control Tab (or Shift+Tab, backwards) reaches from from (from
+  // the start when nullptr); nullptr when none can take the focus.
+  WinControl* NextTabStop(const WinControl* from, bool backwards) const;
+  // The control that has (or, while the form is inactive, gets back) the focus.
+  WinControl* ActiveControl() const { return activeControl_; }
+
   std::function<void()> onShow;
   std::function<void()> onHide;
   std::function<void()> onClose;
@@ -73,13 +90,22 @@ class Form : public Control {
   std::function<void(const std::vector<std::string>&)> onDropFiles;
 
   void SignalCloseRequest() { Close(); }
+  // Activation gives the focus back to ActiveControl, or to the first tab
+  // stop when that cannot take it; the backend applies the result.
   void SignalActivate(bool active);
+  void SignalDialogKey(DialogKey key);
+  void SignalFocusChanged(WinControl* control);
+  // Called by WinControl's constructor and destructor.
+  void AddToTabOrder(WinControl& control);
+  void RemoveFromTabOrder(WinControl& control);
   void SignalKeyPress(char key);
   void SignalDropFiles(const std::vector<std::string>& files);
   // The backend reports the client size that goes with the outer size it set.
   void SignalClientSize(Size size) { clientSize_ = size; }
 
  private:
+  Button* FindButton(const std::function<bool(const Button&)>& wanted) const;
+
   std::string caption_;
   BorderStyle border_;
   Size clientSize_;
@@ -89,6 +115,8 @@ class Form : public Control {
   bool acceptFiles_ = false;
   std::optional<std::uint8_t> alpha_;
   bool topMost_ = false;
+  std::vector<WinControl*> tabOrder_;
+  WinControl* activeControl_ = nullptr;
 };
 
 namespace backend {

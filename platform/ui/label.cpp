@@ -2,7 +2,8 @@
 
 namespace ui {
 
-Label::Label(Control& parent, std::string name) : Control(parent.Program(), &parent, std::move(name)) {
+Label::Label(Control& parent, std::string name)
+    : Control(parent.Program(), &RequireContainer(parent), std::move(name)) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

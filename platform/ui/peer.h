@@ -31,6 +31,8 @@ enum class Property {
   Range,
   HotKey,
   ReadOnly,
+  Focus,     // a windowed control was given the keyboard focus
+  TabOrder,  // a form's order of its windowed controls
 };
 
 // Stores value in field; true when that changed it, so that the caller tells

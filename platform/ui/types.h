@@ -65,6 +65,13 @@ struct ShiftState {
   bool operator==(const ShiftState&) const = default;
 };
 
+// The keys that a dialog handles itself (Tab is the platform's or the test's).
+enum class DialogKey { Enter, Escape };
+
+// The arrow of a spin button: Up increases the position (the right-hand
+// arrow of a horizontal one), Down decreases it.
+enum class SpinArrow { Up, Down };
+
 // How a modal form ended; None while it is still up.
 enum class ModalResult { None, Ok, Cancel };
 

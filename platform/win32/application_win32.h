@@ -36,6 +36,8 @@ class ApplicationWin32 final : public ApplicationPeer {
   MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) override;
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
+  std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override;
   Size ScreenSize() override;
   void TitleChanged() override;
@@ -46,6 +48,10 @@ class ApplicationWin32 final : public ApplicationPeer {
   // The program's icon (resource 1 of the executable, else the system's).
   HICON LargeIcon() const { return largeIcon_; }
   HICON SmallIcon() const { return smallIcon_; }
+
+  // An id for a new windowed control; none is IDOK or IDCANCEL, which stand
+  // for Enter and Esc in a dialog.
+  WORD NewControlId() { return nextControlId_++; }
 
   // Timers run on the message window, one timer id per Timer.
   UINT_PTR AddTimer(Timer& timer);
@@ -74,6 +80,9 @@ class ApplicationWin32 final : public ApplicationPeer {
   OwnerWindow& Owner() const;
   MessageWindow& Messages();
   HWND ActiveFormOrMain() const;
+  // Translates and dispatches one message, through the dialog-message
+  // handling where it belongs to a form with controls.
+  void Dispatch(MSG& msg);
   void EndModalFrame(ModalFrame& frame);
   void FireTimer(UINT_PTR id);
 
@@ -84,6 +93,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   std::unique_ptr<MessageWindow> messages_;
   std::map<UINT_PTR, Timer*> timers_;
   UINT_PTR nextTimerId_ = 1;
+  WORD nextControlId_ = 100;
   std::vector<ModalFrame*> modalFrames_;
   HMODULE user32_ = nullptr;
   bool ownerShown_ = false;

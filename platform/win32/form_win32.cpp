@@ -6,8 +6,9 @@
 #include <string>
 
 #include "platform/win32/application_win32.h"
-#include "platform/win32/graphic_controls_win32.h"
+#include "platform/ui/win_control.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/win_controls_win32.h"
 
 namespace ui {
 
@@ -21,54 +22,9 @@ namespace ui::win32 {
 
 namespace {
 
-// The button of a WM_?BUTTONDOWN or WM_?BUTTONUP message.
-MouseButton ButtonOf(UINT message) {
-  switch (message) {
-    case WM_LBUTTONDOWN:
-    case WM_LBUTTONUP:
-      return MouseButton::Left;
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:
-      return MouseButton::Right;
-    default:
-      return MouseButton::Middle;
-  }
-}
-
-POINT PointFrom(LPARAM lParam) {
-  // Signed: with the mouse captured, positions left of or above the window are negative.
-  return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-}
-
-ShiftState ShiftFrom(WPARAM keys) {
-  ShiftState shift;
-  shift.shift = (keys & MK_SHIFT) != 0;
-  shift.ctrl = (keys & MK_CONTROL) != 0;
-  shift.alt = GetKeyState(VK_MENU) < 0;
-  shift.left = (keys & MK_LBUTTON) != 0;
-  shift.right = (keys & MK_RBUTTON) != 0;
-  shift.middle = (keys & MK_MBUTTON) != 0;
-  return shift;
-}
-
 Rect RectFrom(const RECT& rect) {
   return Rect{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
-
-class PaintScope {
- public:
-  explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd_, &paint_); }
-  PaintScope(const PaintScope&) = delete;
-  PaintScope& operator=(const PaintScope&) = delete;
-  ~PaintScope() { EndPaint(hwnd_, &paint_); }
-
-  HDC Dc() const { return paint_.hdc; }
-  const RECT& Area() const { return paint_.rcPaint; }
-
- private:
-  HWND hwnd_;
-  PAINTSTRUCT paint_ = {};
-};
 
 // The shell's drop handle, released whatever happens to the names.
 class DropScope {
@@ -84,11 +40,11 @@ class DropScope {
 
 }  // namespace
 
-FormWin32::FormWin32(Form& form, ApplicationWin32& app) : Window(form.Program()), form_(form), app_(app) {
+FormWin32::FormWin32(Form& form, ApplicationWin32& app) : ContainerWin32(form, form.Program()), form_(form), app_(app) {
   const Size client = form.ClientSize();
   const RECT rect = (client.width > 0 || client.height > 0) ? OuterRectFor(client) : ToRect(form.Bounds());
   Create(kFormClassName, ExStyle(), Style(), form.Caption(), rect, app.OwnerHandle());
-  tips_ = std::make_unique<Tooltips>(Handle());
+  CreateTips();
   if (!form.Enabled()) EnableWindow(Handle(), FALSE);
   if (form.AcceptsFiles()) DragAcceptFiles(Handle(), TRUE);
   if (form.Alpha()) app_.SetAlpha(Handle(), form.Alpha());
@@ -98,7 +54,7 @@ FormWin32::FormWin32(Form& form, ApplicationWin32& app) : Window(form.Program())
 }
 
 FormWin32::~FormWin32() {
-  tips_.reset();
+  DestroyTips();
   Destroy();
 }
 
@@ -183,6 +139,9 @@ void FormWin32::Update(Property property) {
     case Property::AcceptFiles:
       DragAcceptFiles(hwnd, form_.AcceptsFiles() ? TRUE : FALSE);
       break;
+    case Property::TabOrder:
+      ApplyTabOrder();
+      break;
     default:
       // The form draws no text and shows no tip of its own: its font and
       // hint matter only to its children, which read their own.
@@ -236,13 +195,28 @@ void FormWin32::RemoveMessageHandler(MessageHandler& handler) {
   std::erase_if(handlers_, [&](const HandlerEntry& entry) { return entry.handler == &handler; });
 }
 
-void FormWin32::Invalidate(const RECT& area) {
-  InvalidateRect(Handle(), &area, FALSE);
+void FormWin32::ApplyTabOrder() {
+  // The dialog-message handling tabs through sibling windows in z-order.
+  for (WinControl* control : form_.TabOrder()) {
+    if (auto* peer = dynamic_cast<WinControlPeer*>(control->GetPeer())) {
+      SetWindowPos(peer->Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
 }
 
-void FormWin32::ControlGone(const Control& control) {
-  if (pressed_ == &control) pressed_ = nullptr;
-  if (clickCandidate_ == &control) clickCandidate_ = nullptr;
+void FormWin32::FocusActiveControl() {
+  WinControl* control = form_.ActiveControl();
+  if (control == nullptr) return;
+  if (auto* peer = dynamic_cast<WinControlPeer*>(control->GetPeer())) ::SetFocus(peer->Hwnd());
+}
+
+bool FormWin32::DialogKey(WPARAM wParam, LPARAM lParam) {
+  const WORD id = LOWORD(wParam);
+  if (id != IDOK && id != IDCANCEL) return false;
+  // Enter names the window with the focus: the button to press when it is one.
+  if (auto* focused = WinControlPeer::FromHandle(reinterpret_cast<HWND>(lParam))) focused->Widget().SignalFocused();
+  form_.SignalDialogKey(id == IDOK ? DialogKey::Enter : DialogKey::Escape);
+  return true;
 }
 
 LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -250,34 +224,11 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   for (size_t i = 0; i < handlers_.size(); ++i) {
     if (handlers_[i].message == message && handlers_[i].handler->OnMessage(message, wParam, lParam)) return 0;
   }
+  if (LRESULT result = 0; HandleContainerMessage(message, wParam, lParam, result)) return result;
   switch (message) {
-    case WM_PAINT:
-      Paint();
-      return 0;
-    case WM_ERASEBKGND:
-      // WM_PAINT fills the background into its buffer: erasing would flicker.
-      return 1;
-    case WM_MOUSEMOVE:
-      tips_->Relay(message, wParam, lParam);
-      MouseMove(wParam, PointFrom(lParam));
-      return 0;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-      tips_->Relay(message, wParam, lParam);
-      MouseDown(ButtonOf(message), wParam, PointFrom(lParam));
-      return 0;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP:
-      tips_->Relay(message, wParam, lParam);
-      MouseUp(ButtonOf(message), wParam, PointFrom(lParam));
-      return 0;
-    case WM_CAPTURECHANGED:
-      // A menu or a modal loop took the mouse: the press ends without a click.
-      pressed_ = nullptr;
-      clickCandidate_ = nullptr;
-      return 0;
+    case WM_COMMAND:
+      if (DialogKey(wParam, lParam)) return 0;
+      break;
     case WM_CHAR:
       form_.SignalKeyPress(static_cast<char>(wParam));
       return 0;
@@ -290,6 +241,8 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (active) activatedFrom_ = reinterpret_cast<HWND>(lParam);
       const LRESULT result = Default(message, wParam, lParam);
       form_.SignalActivate(active);
+      // As a dialog does: the focus goes back to the control that had it.
+      if (active && HIWORD(wParam) == 0) FocusActiveControl();
       return result;
     }
     case WM_DROPFILES:
@@ -302,79 +255,6 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return Default(message, wParam, lParam);
-}
-
-void FormWin32::Paint() {
-  const PaintScope paint(Handle());
-  const RECT& area = paint.Area();
-  if (IsRectEmpty(&area)) return;
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
-  const MemoryDc buffer(CreateCompatibleDC(paint.Dc()));
-  const Bitmap bitmap(CreateCompatibleBitmap(paint.Dc(), width, height));
-  if (!buffer || !bitmap) return;
-  const Selection selected(buffer.Get(), bitmap.Get());
-  // The buffer covers the update area only but takes client coordinates.
-  SetWindowOrgEx(buffer.Get(), area.left, area.top, nullptr);
-  FillSolid(buffer.Get(), area, ToColorRef(form_.Color()));
-  for (Control* child : form_.Children()) {
-    if (!child->IsGraphic() || !child->Visible()) continue;
-    auto* peer = dynamic_cast<GraphicPeer*>(child->GetPeer());
-    const RECT rect = ToRect(child->Bounds());
-    RECT overlap;
-    if (peer != nullptr && IntersectRect(&overlap, &rect, &area)) peer->Paint(buffer.Get());
-  }
-  BitBlt(paint.Dc(), area.left, area.top, width, height, buffer.Get(), area.left, area.top, SRCCOPY);
-}
-
-Control& FormWin32::ControlAt(POINT at) {
-  const auto& children = form_.Children();
-  for (auto it = children.rbegin(); it != children.rend(); ++it) {
-    Control& child = **it;
-    if (child.IsGraphic() && child.Visible() && child.Enabled() && child.Bounds().Contains(Point{at.x, at.y})) {
-      return child;
-    }
-  }
-  return form_;
-}
-
-bool FormWin32::Hits(const Control& control, POINT at) const {
-  if (&control != &form_) return control.Bounds().Contains(Point{at.x, at.y});
-  RECT client;
-  return GetClientRect(Handle(), &client) && PtInRect(&client, at);
-}
-
-Point FormWin32::LocalPoint(const Control& control, POINT at) const {
-  if (&control == &form_) return Point{at.x, at.y};
-  return Point{at.x - control.Left(), at.y - control.Top()};
-}
-
-void FormWin32::MouseMove(WPARAM wParam, POINT at) {
-  Control& target = pressed_ != nullptr ? *pressed_ : ControlAt(at);
-  target.SignalMouseMove(ShiftFrom(wParam), LocalPoint(target, at));
-}
-
-void FormWin32::MouseDown(MouseButton button, WPARAM wParam, POINT at) {
-  Control& target = pressed_ != nullptr ? *pressed_ : ControlAt(at);
-  if (pressed_ == nullptr) {
-    SetCapture(Handle());
-    pressed_ = &target;
-  }
-  clickCandidate_ = button == MouseButton::Left ? &target : nullptr;
-  target.SignalMouseDown(button, ShiftFrom(wParam), LocalPoint(target, at));
-}
-
-void FormWin32::MouseUp(MouseButton button, WPARAM wParam, POINT at) {
-  Control& target = pressed_ != nullptr ? *pressed_ : ControlAt(at);
-  const bool clicked = button == MouseButton::Left && clickCandidate_ == &target && Hits(target, at);
-  if (button == MouseButton::Left) clickCandidate_ = nullptr;
-  if ((wParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) == 0) {
-    // Releasing the capture clears the press through WM_CAPTURECHANGED.
-    if (GetCapture() == Handle()) ReleaseCapture();
-    pressed_ = nullptr;
-  }
-  if (clicked) target.SignalClick();
-  target.SignalMouseUp(button, ShiftFrom(wParam), LocalPoint(target, at));
 }
 
 void FormWin32::DropFiles(HDROP drop) {

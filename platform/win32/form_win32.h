@@ -1,6 +1,6 @@
 #pragma once
-// A form's window. It paints and hit-tests its graphic children (Label,
-// Image, Bevel) itself, double-buffered, and hosts their tips.
+// A form's window: a container of controls (see ContainerWin32) with a
+// frame, a caption, activation, the dialog keys and dropped files.
 
 #include <windows.h>
 
@@ -8,8 +8,7 @@
 #include <vector>
 
 #include "platform/ui/form.h"
-#include "platform/win32/tooltips_win32.h"
-#include "platform/win32/window.h"
+#include "platform/win32/container_win32.h"
 
 namespace ui::win32 {
 
@@ -27,7 +26,7 @@ class MessageHandler {
   ~MessageHandler() = default;
 };
 
-class FormWin32 final : public Peer, public Window {
+class FormWin32 final : public Peer, public ContainerWin32 {
  public:
   FormWin32(Form& form, ApplicationWin32& app);
   ~FormWin32() override;
@@ -39,11 +38,9 @@ class FormWin32 final : public Peer, public Window {
   void AddMessageHandler(UINT message, MessageHandler& handler);
   void RemoveMessageHandler(MessageHandler& handler);
 
-  // For the graphic children: repaint a rectangle of the client area, the
-  // tips, and forgetting a control that goes away.
-  void Invalidate(const RECT& area);
-  Tooltips& Tips() { return *tips_; }
-  void ControlGone(const Control& control);
+  // Whether the form has controls that take the keyboard: then the message
+  // loops pass its messages through the dialog-message handling.
+  bool IsDialog() const { return !form_.TabOrder().empty(); }
 
   // The window that was active before this one was activated.
   HWND ActivatedFrom() const { return activatedFrom_; }
@@ -59,15 +56,12 @@ class FormWin32 final : public Peer, public Window {
   void ApplyClientSize();
   void ApplyTopMost();
   void ReportGeometry();
-
-  void Paint();
-  // The topmost visible, enabled graphic child under the point, else the form.
-  Control& ControlAt(POINT at);
-  bool Hits(const Control& control, POINT at) const;
-  Point LocalPoint(const Control& control, POINT at) const;
-  void MouseDown(MouseButton button, WPARAM wParam, POINT at);
-  void MouseUp(MouseButton button, WPARAM wParam, POINT at);
-  void MouseMove(WPARAM wParam, POINT at);
+  // Puts the windowed controls' windows in the form's tab order.
+  void ApplyTabOrder();
+  // Gives the focus to the form's ActiveControl (after an activation).
+  void FocusActiveControl();
+  // Enter and Esc as the dialog-message handling reports them.
+  bool DialogKey(WPARAM wParam, LPARAM lParam);
   void DropFiles(HDROP drop);
 
   struct HandlerEntry {
@@ -77,13 +71,7 @@ class FormWin32 final : public Peer, public Window {
 
   Form& form_;
   ApplicationWin32& app_;
-  // Made once the window exists.
-  std::unique_ptr<Tooltips> tips_;
   std::vector<HandlerEntry> handlers_;
-  // The control that got the last press; it gets the moves and the release.
-  Control* pressed_ = nullptr;
-  // The control that a left release over it would click.
-  Control* clickCandidate_ = nullptr;
   HWND activatedFrom_ = nullptr;
 };
 

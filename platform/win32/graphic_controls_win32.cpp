@@ -6,7 +6,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
-#include "platform/win32/form_win32.h"
+#include "platform/win32/container_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/icons.h"
 
@@ -14,10 +14,8 @@ namespace ui::win32 {
 
 namespace {
 
-FormWin32& HostOf(Control& control) {
-  auto* form = dynamic_cast<Form*>(control.Parent());
-  if (form == nullptr) throw std::logic_error("a graphic control lies directly on a form: " + control.Name());
-  return FormWin32::Of(*form);
+ContainerWin32& HostOf(Control& control) {
+  return ContainerWin32::Of(*control.Parent());
 }
 
 UINT_PTR ToolId(const Control& control) {

@@ -1,7 +1,7 @@
 #pragma once
-// Peers of the graphic controls: no window of their own. The form paints
-// them in z-order into its buffer and gives them its mouse messages; a
-// change repaints only the old and the new rectangle.
+// Peers of the graphic controls: no window of their own. Their container
+// (form or panel) paints them in z-order into its buffer and gives them its
+// mouse messages; a change repaints only the old and the new rectangle.
 
 #include <windows.h>
 
@@ -12,7 +12,7 @@
 
 namespace ui::win32 {
 
-class FormWin32;
+class ContainerWin32;
 
 class GraphicPeer : public Peer {
  public:
@@ -33,7 +33,7 @@ class GraphicPeer : public Peer {
   void UpdateTool();
 
   Control& control_;
-  FormWin32& host_;
+  ContainerWin32& host_;
   // Where the control was last drawn.
   RECT shown_;
   // The tip as the tooltip window has it.

@@ -26,3 +26,12 @@ int IconsWin32::IconCount(const std::string& path) {
 }
 
 }  // namespace platform::win32
+
+namespace platform::win32 {
+
+Icon IconsWin32::CopyOf(const Icon& icon) {
+  if (!icon) return {};
+  return MakeIcon(CopyIcon(IconHandle(icon)));
+}
+
+}  // namespace platform::win32

@@ -10,6 +10,7 @@ class IconsWin32 : public Icons {
   Icon ShellIcon(const std::string& path) override;
   Icon IconInFile(const std::string& path, int index) override;
   int IconCount(const std::string& path) override;
+  Icon CopyOf(const Icon& icon) override;
 };
 
 }  // namespace platform::win32

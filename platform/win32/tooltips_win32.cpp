@@ -18,17 +18,30 @@ TTTOOLINFOA Tooltips::ToolInfo(UINT_PTR id) const {
   return info;
 }
 
-void Tooltips::AddTool(UINT_PTR id, const RECT& rect, const std::string& text) {
-  if (window_ == nullptr) {
-    window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
-                              GetModuleHandleA(nullptr), nullptr);
-    if (window_ == nullptr) throw std::runtime_error("CreateWindowExA failed: tooltips_class32");
-  }
-  TTTOOLINFOA info = ToolInfo(id);
-  info.rect = rect;
+void Tooltips::CreateWindowOnce() {
+  if (window_ != nullptr) return;
+  window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
+                            GetModuleHandleA(nullptr), nullptr);
+  if (window_ == nullptr) throw std::runtime_error("CreateWindowExA failed: tooltips_class32");
+}
+
+void Tooltips::Add(TTTOOLINFOA& info, const std::string& text) {
+  CreateWindowOnce();
   info.lpszText = const_cast<char*>(text.c_str());
   SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void Tooltips::AddTool(UINT_PTR id, const RECT& rect, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(id);
+  info.rect = rect;
+  Add(info, text);
+}
+
+void Tooltips::AddWindowTool(HWND child, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(reinterpret_cast<UINT_PTR>(child));
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  Add(info, text);
 }
 
 void Tooltips::SetToolRect(UINT_PTR id, const RECT& rect) {

@@ -19,6 +19,9 @@ class Tooltips {
 
   // A rectangle of the owner's client area, identified by id.
   void AddTool(UINT_PTR id, const RECT& rect, const std::string& text);
+  // A child window of the owner, identified by its handle as id; the tooltip
+  // window watches its mouse messages itself.
+  void AddWindowTool(HWND child, const std::string& text);
   void SetToolRect(UINT_PTR id, const RECT& rect);
   void SetToolText(UINT_PTR id, const std::string& text);
   void RemoveTool(UINT_PTR id);
@@ -28,6 +31,8 @@ class Tooltips {
 
  private:
   TTTOOLINFOA ToolInfo(UINT_PTR id) const;
+  void CreateWindowOnce();
+  void Add(TTTOOLINFOA& info, const std::string& text);
 
   HWND owner_;
   // Created with the first tool.

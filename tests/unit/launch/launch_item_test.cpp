@@ -27,7 +27,9 @@ class LaunchItemTest : public ::testing::Test, public testing::LaunchFixture {
   }
 
   ItemRecord& Item() { return State.Item(kPanel, kSlot); }
-  void Launch() { LaunchItem(State, kSlot, {Image, Frame}, {Window, Popup, Shell}); }
+  void Launch() { LaunchItem(State, kSlot, {Image, Frame}, {Window, Popup, Shell, Hiding}); }
+
+  pelorin::EdgeHiding Hiding{State};
 
   // Records, at the moment of each shell call, whether the button looked pressed.
   void WatchPressedLook() {

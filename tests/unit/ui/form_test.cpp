@@ -10,6 +10,7 @@
 
 #include "platform/headless/testing.h"
 #include "platform/ui/bevel.h"
+#include "platform/ui/panel.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/ui/popup_menu.h"
@@ -221,7 +222,6 @@ class PointerTest : public FormTest {
   PointerTest() {
     form.SetBounds({100, 50, 0, 0});
     form.SetClientSize({186, 112});
-    bevel.SetBounds({37, 0, 36, 36});
     image.SetBounds({2, 2, 32, 32});
     form.Show();
     for (ui::Control* control : {static_cast<ui::Control*>(&form), static_cast<ui::Control*>(&image)}) {
@@ -242,8 +242,9 @@ class PointerTest : public FormTest {
   }
 
   Form form{app, "Main", "Pelorin", BorderStyle::ToolWindow};
-  ui::Bevel bevel{form, "Bevel2"};
-  ui::Image image{bevel, "Image2"};
+  // Graphic controls lie on a form or a panel, never on another graphic control.
+  ui::Panel panel{form, {.name = "Panel2", .bounds = {37, 0, 36, 36}}};
+  ui::Image image{panel, "Image2"};
   std::vector<std::string> events;
 };
 
@@ -255,7 +256,7 @@ TEST_F(PointerTest, ScreenPositionsAddTheFrameAndEveryParentOffset) {
   EXPECT_EQ(app.CursorPos(), (Point{147, 77}));
   EXPECT_EQ(events, std::vector<std::string>{"Image2 move 5,6"});
   EXPECT_EQ(&uit::FindControl(form, "Image2"), &image);
-  EXPECT_EQ(&uit::Find<ui::Bevel>(form, "Bevel2"), &bevel);
+  EXPECT_EQ(&uit::Find<ui::Panel>(form, "Panel2"), &panel);
   EXPECT_THROW(uit::FindControl(form, "Image3"), std::logic_error);
   EXPECT_THROW(uit::Find<ui::Label>(form, "Image2"), std::logic_error);
 }
@@ -272,9 +273,9 @@ TEST_F(PointerTest, TheUserCannotReachHiddenOrDisabledControls) {
   image.Hide();
   EXPECT_THROW(uit::MoveMouse(image, {1, 1}), std::logic_error);
   image.Show();
-  bevel.SetEnabled(false);
+  panel.SetEnabled(false);
   EXPECT_THROW(uit::Press(image, MouseButton::Left, {1, 1}), std::logic_error);
-  bevel.SetEnabled(true);
+  panel.SetEnabled(true);
   form.Hide();
   EXPECT_THROW(uit::Release(image, MouseButton::Left, {1, 1}), std::logic_error);
   EXPECT_TRUE(events.empty());

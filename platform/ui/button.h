@@ -1,0 +1,31 @@
+#pragma once
+// A push button; onClick fires when the user presses it (by the mouse, by
+// Space while it has the focus, or by Enter or Esc, see Form).
+
+#include <memory>
+#include <string>
+
+#include "platform/ui/win_control.h"
+
+namespace ui {
+
+class Button : public WinControl {
+ public:
+  Button(Control& parent, const ControlSpec& spec);
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+  bool IsDefault() const { return isDefault_; }
+  bool IsCancel() const { return isCancel_; }
+
+ private:
+  std::string caption_;
+  bool isDefault_;
+  bool isCancel_;
+};
+
+namespace backend {
+std::unique_ptr<Peer> CreatePeer(Button& button);
+}
+
+}  // namespace ui

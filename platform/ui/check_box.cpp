@@ -1,0 +1,18 @@
+#include "platform/ui/check_box.h"
+
+namespace ui {
+
+CheckBox::CheckBox(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), caption_(spec.caption) {
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void CheckBox::SetChecked(bool checked) {
+  if (StoreIfChanged(checked_, checked)) Changed(Property::Checked);
+}
+
+void CheckBox::SignalToggled(bool checked) {
+  checked_ = checked;
+  SignalClick();
+}
+
+}  // namespace ui

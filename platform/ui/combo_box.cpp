@@ -1,0 +1,27 @@
+#include "platform/ui/combo_box.h"
+
+namespace ui {
+
+ComboBox::ComboBox(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), items_(spec.items) {
+  SetColor(SystemColor(syscolor::kWindow));
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void ComboBox::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  itemIndex_ = -1;
+  Changed(Property::Items);
+}
+
+void ComboBox::SetItemIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
+  if (StoreIfChanged(itemIndex_, index)) Changed(Property::ItemIndex);
+}
+
+void ComboBox::SignalSelected(int index) {
+  if (index < 0 || index >= static_cast<int>(items_.size())) return;
+  itemIndex_ = index;
+  if (onChange) onChange();
+}
+
+}  // namespace ui

@@ -1,0 +1,23 @@
+#include "platform/ui/edit.h"
+
+namespace ui {
+
+Edit::Edit(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), readOnly_(spec.readOnly) {
+  SetColor(SystemColor(syscolor::kWindow));
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void Edit::SetText(std::string text) {
+  if (StoreIfChanged(text_, std::move(text))) Changed(Property::Text);
+}
+
+void Edit::SetReadOnly(bool readOnly) {
+  if (StoreIfChanged(readOnly_, readOnly)) Changed(Property::ReadOnly);
+}
+
+void Edit::SignalTextChanged(std::string text) {
+  if (!StoreIfChanged(text_, std::move(text))) return;
+  if (onChange) onChange();
+}
+
+}  // namespace ui

@@ -1,0 +1,36 @@
+#pragma once
+// A single-line edit box.
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/ui/win_control.h"
+
+namespace ui {
+
+class Edit : public WinControl {
+ public:
+  Edit(Control& parent, const ControlSpec& spec);
+
+  const std::string& Text() const { return text_; }
+  // Never fires onChange: that is for the user's typing.
+  void SetText(std::string text);
+  bool ReadOnly() const { return readOnly_; }
+  void SetReadOnly(bool readOnly);
+
+  std::function<void()> onChange;
+
+  // The user changed the text.
+  void SignalTextChanged(std::string text);
+
+ private:
+  std::string text_;
+  bool readOnly_;
+};
+
+namespace backend {
+std::unique_ptr<Peer> CreatePeer(Edit& edit);
+}
+
+}  // namespace ui

@@ -1,0 +1,17 @@
+#include "platform/ui/file_open_dialog.h"
+
+#include "platform/ui/application.h"
+#include "platform/ui/form.h"
+
+namespace ui {
+
+FileOpenDialog::FileOpenDialog(Form& owner, std::string name) : Component(owner, std::move(name)) {}
+
+bool FileOpenDialog::Execute() {
+  auto chosen = Owner().Program().Peer().ChooseFileToOpen(*this);
+  if (!chosen) return false;
+  fileName_ = std::move(*chosen);
+  return true;
+}
+
+}  // namespace ui

@@ -1,0 +1,332 @@
+#include "platform/win32/win_controls_win32.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <stdexcept>
+#include <vector>
+
+#include "platform/ui/button.h"
+#include "platform/ui/check_box.h"
+#include "platform/ui/combo_box.h"
+#include "platform/ui/edit.h"
+#include "platform/ui/form.h"
+#include "platform/ui/panel.h"
+#include "platform/ui/spin_button.h"
+#include "platform/win32/application_win32.h"
+#include "platform/win32/container_win32.h"
+
+namespace ui::win32 {
+
+namespace {
+
+// Marks our child windows, so that a handle from a message can be mapped back to its peer.
+constexpr char kPeerProperty[] = "PelorinPeer";
+
+std::string WindowText(HWND hwnd) {
+  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)), '\0');
+  const int copied = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size() + 1));
+  text.resize(static_cast<std::size_t>(std::max(copied, 0)));
+  return text;
+}
+
+// Where the control's window lies in its container window: graphic
+// controls are not windows, but windowed ones always lie on a container.
+ContainerWin32& ContainerOf(WinControl& control) {
+  if (control.Parent() == nullptr) throw std::logic_error("a windowed control without a parent: " + control.Name());
+  return ContainerWin32::Of(*control.Parent());
+}
+
+}  // namespace
+
+WinControlPeer::WinControlPeer(WinControl& control)
+    : control_(control),
+      container_(ContainerOf(control)),
+      id_(ApplicationWin32::Of(control.Program()).NewControlId()) {}
+
+WinControlPeer::~WinControlPeer() {
+  container_.ControlGone(control_);
+  if (hasTip_) container_.Tips().RemoveTool(reinterpret_cast<UINT_PTR>(hwnd_));
+  if (hwnd_ != nullptr) {
+    RemovePropA(hwnd_, kPeerProperty);
+    if (ownsWindow_) DestroyWindow(hwnd_);
+  }
+}
+
+WinControlPeer* WinControlPeer::FromHandle(HWND hwnd) {
+  if (hwnd == nullptr) return nullptr;
+  return static_cast<WinControlPeer*>(GetPropA(hwnd, kPeerProperty));
+}
+
+void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exStyle, const std::string& text) {
+  const Rect& bounds = control_.Bounds();
+  style |= WS_CHILD | WS_CLIPSIBLINGS;
+  if (control_.Visible()) style |= WS_VISIBLE;
+  if (!control_.Enabled()) style |= WS_DISABLED;
+  if (control_.TabStop()) style |= WS_TABSTOP;
+  const HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top, bounds.width,
+                                    WindowHeight(), container_.Handle(), reinterpret_cast<HMENU>(UINT_PTR{id_}),
+                                    GetModuleHandleA(nullptr), nullptr);
+  if (hwnd == nullptr) throw std::runtime_error(std::string("CreateWindowExA failed: ") + className);
+  ownsWindow_ = true;
+  Attach(hwnd);
+}
+
+void WinControlPeer::Attach(HWND hwnd) {
+  hwnd_ = hwnd;
+  SetPropA(hwnd_, kPeerProperty, this);
+  font_ = MakeFont(control_.Font());
+  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  // Last in the tab order so far: creation order is the default tab order.
+  SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  UpdateTip();
+}
+
+void WinControlPeer::Update(Property property) {
+  switch (property) {
+    case Property::Bounds:
+      ApplyBounds();
+      break;
+    case Property::Visible:
+      ShowWindow(hwnd_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+      UpdateTip();
+      break;
+    case Property::Enabled:
+      EnableWindow(hwnd_, control_.Enabled() ? TRUE : FALSE);
+      break;
+    case Property::Hint:
+      UpdateTip();
+      break;
+    case Property::Font:
+      font_ = MakeFont(control_.Font());
+      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+      break;
+    case Property::Focus:
+      ::SetFocus(hwnd_);
+      break;
+    default:
+      Apply(property);
+      break;
+  }
+}
+
+void WinControlPeer::ApplyBounds() {
+  const Rect& bounds = control_.Bounds();
+  SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WinControlPeer::UpdateTip() {
+  Tooltips& tips = container_.Tips();
+  const auto id = reinterpret_cast<UINT_PTR>(hwnd_);
+  const bool wanted = control_.ShowHint() && !control_.Hint().empty();
+  if (wanted && !hasTip_) {
+    tips.AddWindowTool(hwnd_, control_.Hint());
+  } else if (wanted) {
+    tips.SetToolText(id, control_.Hint());
+  } else if (hasTip_) {
+    tips.RemoveTool(id);
+  }
+  hasTip_ = wanted;
+}
+
+namespace {
+
+class EditWin32 final : public WinControlPeer {
+ public:
+  explicit EditWin32(Edit& edit) : WinControlPeer(edit), edit_(edit) {
+    CreateChild("EDIT", ES_AUTOHSCROLL | (edit.ReadOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE, edit.Text());
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == EN_SETFOCUS) edit_.SignalFocused();
+    if (code == EN_CHANGE && !IsMuted()) edit_.SignalTextChanged(WindowText(Hwnd()));
+  }
+
+ private:
+  void Apply(Property property) override {
+    if (property == Property::Text) {
+      // SetWindowText sends EN_CHANGE, which is no typing of the user's.
+      Muted([&] { SetWindowTextA(Hwnd(), edit_.Text().c_str()); });
+    } else if (property == Property::ReadOnly) {
+      SendMessageA(Hwnd(), EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE, 0);
+    }
+  }
+
+  Edit& edit_;
+};
+
+class ButtonWin32 final : public WinControlPeer {
+ public:
+  explicit ButtonWin32(Button& button) : WinControlPeer(button), button_(button) {
+    CreateChild("BUTTON", (button.IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, 0, button.Caption());
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == BN_SETFOCUS) button_.SignalFocused();
+    if (code == BN_CLICKED) button_.SignalClick();
+  }
+
+ private:
+  void Apply(Property property) override {
+    if (property == Property::Text) SetWindowTextA(Hwnd(), button_.Caption().c_str());
+  }
+
+  Button& button_;
+};
+
+class CheckBoxWin32 final : public WinControlPeer {
+ public:
+  explicit CheckBoxWin32(CheckBox& box) : WinControlPeer(box), box_(box) {
+    CreateChild("BUTTON", BS_AUTOCHECKBOX | BS_NOTIFY, 0, box.Caption());
+    Apply(Property::Checked);
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == BN_SETFOCUS) box_.SignalFocused();
+    if (code == BN_CLICKED && !IsMuted()) {
+      box_.SignalToggled(SendMessageA(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    }
+  }
+
+ private:
+  void Apply(Property property) override {
+    if (property == Property::Checked) {
+      Muted([&] { SendMessageA(Hwnd(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0); });
+    }
+  }
+
+  CheckBox& box_;
+};
+
+class ComboBoxWin32 final : public WinControlPeer {
+ public:
+  explicit ComboBoxWin32(ComboBox& box) : WinControlPeer(box), box_(box) {
+    CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "");
+    Apply(Property::Items);
+  }
+
+  void OnCommand(WORD code) override {
+    if (code == CBN_SETFOCUS) box_.SignalFocused();
+    if (code == CBN_SELCHANGE && !IsMuted()) {
+      box_.SignalSelected(static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0)));
+    }
+  }
+
+ private:
+  // The window includes the list that drops down: room for eight rows.
+  int WindowHeight() const override { return box_.Height() + 8 * 16; }
+
+  void Apply(Property property) override {
+    Muted([&] {
+      if (property == Property::Items) {
+        SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
+        for (const auto& item : box_.Items()) SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+      }
+      if (property == Property::Items || property == Property::ItemIndex) {
+        SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(box_.ItemIndex()), 0);
+      }
+    });
+  }
+
+  ComboBox& box_;
+};
+
+class SpinButtonWin32 final : public WinControlPeer {
+ public:
+  explicit SpinButtonWin32(SpinButton& spin) : WinControlPeer(spin), spin_(spin) {
+    CreateChild(UPDOWN_CLASSA, spin.Horizontal() ? UDS_HORZ : 0, 0, "");
+    Apply(Property::Range);
+  }
+
+  LRESULT OnNotify(const NMHDR& header) override {
+    if (header.code != UDN_DELTAPOS) return 0;
+    const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
+    spin_.SignalArrow(change.iDelta > 0 ? SpinArrow::Up : SpinArrow::Down);
+    // The position is the widget's to set (no wrap, the same on every backend).
+    return TRUE;
+  }
+
+ private:
+  void Apply(Property property) override {
+    if (property == Property::Range) {
+      SendMessageA(Hwnd(), UDM_SETRANGE32, static_cast<WPARAM>(spin_.Min()), static_cast<LPARAM>(spin_.Max()));
+    }
+    if (property == Property::Range || property == Property::Position) {
+      SendMessageA(Hwnd(), UDM_SETPOS32, 0, static_cast<LPARAM>(spin_.Position()));
+    }
+  }
+
+  SpinButton& spin_;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui {
+
+std::unique_ptr<Peer> backend::CreatePeer(Edit& edit) { return std::make_unique<win32::EditWin32>(edit); }
+
+std::unique_ptr<Peer> backend::CreatePeer(Button& button) { return std::make_unique<win32::ButtonWin32>(button); }
+
+std::unique_ptr<Peer> backend::CreatePeer(CheckBox& box) { return std::make_unique<win32::CheckBoxWin32>(box); }
+
+std::unique_ptr<Peer> backend::CreatePeer(ComboBox& box) { return std::make_unique<win32::ComboBoxWin32>(box); }
+
+std::unique_ptr<Peer> backend::CreatePeer(SpinButton& spin) { return std::make_unique<win32::SpinButtonWin32>(spin); }
+
+}  // namespace ui
+
+namespace ui::win32 {
+
+namespace {
+
+// A panel: a child window of its own class that holds controls.
+class PanelWin32 final : public WinControlPeer, public ContainerWin32 {
+ public:
+  explicit PanelWin32(Panel& panel) : WinControlPeer(panel), ContainerWin32(panel, panel.Program()), panel_(panel) {
+    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    if (panel.Visible()) style |= WS_VISIBLE;
+    if (!panel.Enabled()) style |= WS_DISABLED;
+    // Tab goes on into the panel's own controls.
+    Create(kPanelClassName, WS_EX_CONTROLPARENT | EdgeStyle(), style, std::string(), ToRect(panel.Bounds()),
+           WinControlPeer::Container().Handle());
+    CreateTips();
+    Attach(Handle());
+  }
+  ~PanelWin32() override {
+    DestroyTips();
+    Destroy();
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (LRESULT result = 0; HandleContainerMessage(message, wParam, lParam, result)) return result;
+    return Default(message, wParam, lParam);
+  }
+
+ private:
+  DWORD EdgeStyle() const { return panel_.Lowered() ? WS_EX_STATICEDGE : 0; }
+
+  void Apply(Property property) override {
+    if (property == Property::Color) InvalidateRect(Handle(), nullptr, FALSE);
+    if (property == Property::Style) {
+      const LONG exStyle = GetWindowLongA(Handle(), GWL_EXSTYLE) & ~WS_EX_STATICEDGE;
+      SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | static_cast<LONG>(EdgeStyle()));
+      SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+  }
+
+  Panel& panel_;
+};
+
+}  // namespace
+
+}  // namespace ui::win32
+
+namespace ui {
+
+std::unique_ptr<Peer> backend::CreatePeer(Panel& panel) { return std::make_unique<win32::PanelWin32>(panel); }
+
+}  // namespace ui

@@ -39,17 +39,23 @@ TForm1::TForm1(App& app)
       Bar_d(*this, "Bar_d"),
       TipTimer(*this, "TipTimer"),
       PopupMenu1(*this, "PopupMenu1"),
+      MovePopup(*this, "MovePopup"),
+      PopUpDrop(*this, "PopUpDrop"),
       ImageList1(CreateFolderMenuImages(*this, "ImageList1")),
       LaunchPopup(*this, "LaunchPopup", app.Services().Files, app.Services().Icons, app.Services().Shell),
       app_(app) {
   CreateSlotControls();
   BuildPopupMenu1();
+  BuildMovePopup();
+  BuildPopUpDrop();
   SetUpFolderMenu(LaunchPopup, *ImageList1);
   // Stopped until the first show.
   TipTimer.SetInterval(0);
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   onMouseUp = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { FormMouseUp(button); };
+  onClick = [this] { FormClick(); };
+  onDropFiles = [this](const std::vector<std::string>& names) { WMDropFiles(names); };
   onKeyPress = [this](char key) { FormKeyPress(key); };
 
   if (app_.LoadAll() == LoadResult::Failed) return;
@@ -101,11 +107,13 @@ void TForm1::PlaceHoverFrame(ui::Point topLeft) {
   Bar_d.SetTop(topLeft.y + kHoverFrameReach);
 }
 
+void TForm1::BindCommand(ui::MenuItem& item, std::function<void()> action) {
+  item.onClick = [action = std::move(action)](ui::MenuItem&) { action(); };
+}
+
 void TForm1::BuildPopupMenu1() {
   ui::MenuItem& root = PopupMenu1.Items();
-  auto command = [](ui::MenuItem& item, std::function<void()> action) {
-    item.onClick = [action = std::move(action)](ui::MenuItem&) { action(); };
-  };
+  const auto command = &TForm1::BindCommand;
   command(root.Add("N13", "ファイルの検索(&F)"), [this] { N13Click(); });
   command(root.Add("N14", "コントロールパネル(&L)"), [this] { N14Click(); });
   root.Add("N12", "-");
@@ -113,7 +121,7 @@ void TForm1::BuildPopupMenu1() {
   command(items.Add("N2", "追加(&A)"), [this] { N2Click(); });
   command(items.Add("N11", "選択アイテムを削除"), [this] { N11Click(); });
   items.Add("N5", "-");
-  items.Add("N4", "移動・編集(&E)");
+  command(items.Add("N4", "移動・編集(&E)"), [this] { N4Click(); });
   ui::MenuItem& panels = root.Add("N9", "パネル設定(&P)");
   command(panels.Add("Edit1", "編集"), [this] { Edit1Click(); });
   command(root.Add("N6", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ整列(&C)"), [this] { N6Click(); });
@@ -205,17 +213,23 @@ void TForm1::RefreshPanel() {
     }
     Images[i]->Show();
     Bevels[i]->Show();
-    if (item.IconNumber == 0) {
-      LoadShellIcon(item.IconPath, i);
-    } else {
-      Images[i]->SetPicture(app_.Services().Icons.IconInFile(item.IconPath, item.IconNumber));
-    }
+    ShowItemIcon(i);
   }
   LayoutGrid();
 }
 
 void TForm1::LoadShellIcon(const std::string& path, int slot) {
   Images[slot]->SetPicture(app_.Services().Icons.ShellIcon(path));
+}
+
+void TForm1::ShowItemIcon(int slot) {
+  const LauncherState& state = app_.State();
+  const ItemRecord& item = state.Item(state.CurrentPanel, slot);
+  if (item.IconNumber == 0) {
+    LoadShellIcon(item.IconPath, slot);
+  } else {
+    Images[slot]->SetPicture(app_.Services().Icons.IconInFile(item.IconPath, item.IconNumber));
+  }
 }
 
 void TForm1::LayoutGrid() {
@@ -251,6 +265,9 @@ void TForm1::LayoutGrid() {
   }
   // The client area holds perRow columns and rows rows of cells, whatever the frame.
   SetClientSize({kCellPitch * perRow + 1, kCellPitch * rows + 1});
+  // The images are back at their places: the pick mark shows again, and
+  // only while the picked item's panel is the one shown.
+  if (PickPending) ShowPickMark(PickedPanel == state.CurrentPanel);
 }
 
 void TForm1::N11Click() {
@@ -259,10 +276,18 @@ void TForm1::N11Click() {
   RefreshPanel();
 }
 
+bool TForm1::IsBareFolder(const std::string& path) {
+  return app_.Services().Files.Attributes(path) == platform::kAttributeDirectory;
+}
+
+void TForm1::ShowPanelFull(int panel) {
+  const EdgeHiding::Pause pause(app_.Hiding());
+  app_.Ui().ShowMessage(PanelFullMessage(app_.State().PanelName[panel]), app_.Ui().Title(),
+                        platform::MessageStyle::Plain);
+}
+
 std::string TForm1::TipFor(const ItemRecord& item) {
-  // Exactly the directory attribute: a folder with any other attribute bit
-  // shows its hint like any other item.
-  if (app_.Services().Files.Attributes(item.FilePath) == platform::kAttributeDirectory) return item.FilePath;
+  if (IsBareFolder(item.FilePath)) return item.FilePath;
   if (platform::ExtractFileExt(item.FilePath) == ".url") {
     std::string url;
     ReadInternetShortcut(app_.Services().Files, item.FilePath, url);
@@ -280,6 +305,10 @@ void TForm1::HoverSlot(int slot) {
 
 void TForm1::Image1MouseDown(ui::MouseButton button) {
   if (button != ui::MouseButton::Left) return;
+  if (MoveMode) {
+    MoveModeClick();
+    return;
+  }
   const int slot = SelectedSlot;
   LaunchItem(app_.State(), slot, {*Images[slot], *Bevels[slot]}, {*this, LaunchPopup, app_.Services().Shell, app_.Hiding()});
 }
@@ -289,16 +318,26 @@ void TForm1::F1Click() { OpenWorkFolder(app_.State(), SelectedSlot, *this, app_.
 void TForm1::N13Click() { OpenFileSearch(app_.Services().Dde, app_.Services().Shell, this); }
 
 void TForm1::Image1MouseUp(ui::MouseButton button) {
-  if (button == ui::MouseButton::Right) ContextMenu();
+  if (button == ui::MouseButton::Right) ContextMenu(false);
 }
 
 void TForm1::FormMouseUp(ui::MouseButton button) {
-  if (button == ui::MouseButton::Right) ContextMenu();
+  if (button == ui::MouseButton::Right) ContextMenu(true);
 }
 
-void TForm1::ContextMenu() {
+void TForm1::ContextMenu(bool onBackground) {
   const EdgeHiding::Pause pause(app_.Hiding());
-  PopupMenu1.Popup(app_.Ui().CursorPos());
+  if (!MoveMode) {
+    PopupMenu1.Popup(app_.Ui().CursorPos());
+    return;
+  }
+  const LauncherState& state = app_.State();
+  if (onBackground && state.IsPanelFull(state.CurrentPanel)) {
+    ShowPanelFull(state.CurrentPanel);
+    return;
+  }
+  // Move mode has its own menu only; the main menu does not follow it.
+  MovePopup.Popup(app_.Ui().CursorPos());
 }
 
 void TForm1::N6Click() {

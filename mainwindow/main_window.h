@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -38,6 +39,9 @@ class TForm1 : public ui::Form {
   void ApplyAppearance();
   // Puts the shell's icon for path into Images[slot].
   void LoadShellIcon(const std::string& path, int slot);
+  // Images[slot] shows the icon of the current panel's item in slot: the
+  // shell's icon of IconPath for IconNumber 0, else that icon of IconPath.
+  void ShowItemIcon(int slot);
   // Deletes the item in SelectedSlot of the current panel.
   void N11Click();
   // Sets the tip and the hover frame for the button of slot.
@@ -56,6 +60,18 @@ class TForm1 : public ui::Form {
   void F1Click();
   void N8Click();
 
+  // Registration by drop (drop_registration.cpp). WMDropFiles takes the
+  // names dropped on this window or on the edge strip, one after another.
+  void WMDropFiles(const std::vector<std::string>& names);
+  void A1Click();
+  void N3Click();
+
+  // Move mode (move_mode.cpp).
+  void N4Click();
+  void MoveModeClick();
+  void FormClick();
+  void E1Click();
+
   // Slot controls, in slot order.
   std::vector<std::unique_ptr<ui::Bevel>> Bevels;
   std::vector<std::unique_ptr<ui::Image>> Images;
@@ -69,6 +85,8 @@ class TForm1 : public ui::Form {
 
   ui::Timer TipTimer;
   ui::PopupMenu PopupMenu1;
+  ui::PopupMenu MovePopup;
+  ui::PopupMenu PopUpDrop;
   // Folder items open as this cascading menu of their contents.
   std::unique_ptr<ui::ImageList> ImageList1;
   TLaunchPopup LaunchPopup;
@@ -76,17 +94,46 @@ class TForm1 : public ui::Form {
   // The slot the pointer last moved over; the commands act on it.
   std::int8_t SelectedSlot = 0;
   bool FirstShowDone = false;
+  // Move mode, and the item picked there that waits for its destination.
+  bool MoveMode = false;
+  bool PickPending = false;
+  std::int8_t PickedSlot = 0;
+  std::int8_t PickedPanel = 0;
+  // The dropped name being registered, a shortcut already replaced by its target.
+  std::string DroppedFile;
 
  private:
   void CreateSlotControls();
   // Outlines the bevel whose top left is topLeft.
   void PlaceHoverFrame(ui::Point topLeft);
+  // Runs action when the entry is picked.
+  static void BindCommand(ui::MenuItem& item, std::function<void()> action);
   void BuildPopupMenu1();
+  void BuildMovePopup();
+  void BuildPopUpDrop();
   void FormShow();
   void FormClose();
-  void ContextMenu();
+  // The right-click menus; in move mode a full panel refuses the one on the background.
+  void ContextMenu(bool onBackground);
   void ShowDialogModally(ui::Form& dialog);
   std::string TipFor(const ItemRecord& item);
+  // True when the platform reports exactly the directory attribute: a folder
+  // with any further attribute bit counts as no folder.
+  bool IsBareFolder(const std::string& path);
+  // The limit message for a panel that takes no more items.
+  void ShowPanelFull(int panel);
+
+  // A dropped name as it is registered: a shortcut becomes its target.
+  std::string DroppedTarget(const std::string& name);
+  ItemRecord DroppedItem(const std::string& path);
+
+  // Where the image of slot sits in the grid, without the pressed look.
+  ui::Point ImagePlace(int slot) const;
+  void ShowPickMark(bool shown);
+  // Clears the pick and its mark.
+  void EndPick();
+  // The picked slot still holds an item of a panel in use.
+  bool PickStillThere() const;
 
   App& app_;
 };

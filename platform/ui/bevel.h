@@ -14,6 +14,8 @@ enum class BevelStyle { Raised, Lowered };
 class Bevel : public Control {
  public:
   Bevel(Control& parent, std::string name);
+  // Placed, captioned and with its tip as spec gives.
+  Bevel(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 
   BevelStyle Style() const { return style_; }

@@ -16,6 +16,25 @@ namespace ui {
 class Application;
 class Form;
 
+// Everything a control table gives for one control, in one place:
+//   ui::Edit FilePath{form, {.name = "FilePath", .bounds = {112, 66, 225, 20},
+//                            .hint = "登録ファイルのパス"}};
+// Each widget uses the fields that apply to it; graphic controls too, so
+// that a window's header reads like its control table.
+struct ControlSpec {
+  std::string name = {};
+  Rect bounds = {};
+  std::string caption = {};  // label, button, check box
+  std::string hint = {};     // tooltip; shown when not empty
+  bool readOnly = false;           // edit
+  bool tabStop = true;
+  bool isDefault = false;          // button pressed by Enter
+  bool isCancel = false;           // button pressed by Esc
+  bool horizontal = false;         // spin button
+  bool lowered = false;            // bevel, panel
+  std::vector<std::string> items = {};  // combo box rows
+};
+
 // Something a form owns that is not drawn: timers, menus, image lists.
 class Component {
  public:

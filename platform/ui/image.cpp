@@ -7,6 +7,12 @@ Image::Image(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
+Image::Image(Control& parent, const ControlSpec& spec) : Image(parent, spec.name) {
+  SetBounds(spec.bounds);
+  SetHint(spec.hint);
+  SetShowHint(!spec.hint.empty());
+}
+
 void Image::SetPicture(platform::Icon icon) {
   if (!icon && !picture_) return;
   picture_ = std::move(icon);

@@ -13,6 +13,8 @@ namespace ui {
 class Image : public Control {
  public:
   Image(Control& parent, std::string name);
+  // Placed, captioned and with its tip as spec gives.
+  Image(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 
   const platform::Icon& Picture() const { return picture_; }

@@ -7,6 +7,13 @@ Label::Label(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
+Label::Label(Control& parent, const ControlSpec& spec) : Label(parent, spec.name) {
+  SetBounds(spec.bounds);
+  SetCaption(spec.caption);
+  SetHint(spec.hint);
+  SetShowHint(!spec.hint.empty());
+}
+
 void Label::SetCaption(std::string caption) {
   if (StoreIfChanged(caption_, std::move(caption))) Changed(Property::Text);
 }

@@ -12,6 +12,8 @@ namespace ui {
 class Label : public Control {
  public:
   Label(Control& parent, std::string name);
+  // Placed, captioned and with its tip as spec gives.
+  Label(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 
   const std::string& Caption() const { return caption_; }

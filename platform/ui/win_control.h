@@ -1,8 +1,7 @@
 #pragma once
 // Base of the controls that are windows of their own on the platform (edit
 // boxes, buttons, check boxes, combo boxes, spin buttons, panels). They take
-// the keyboard focus and follow their form's tab order; each is declared
-// with a ControlSpec, so a window's header reads like its control table.
+// the keyboard focus and follow their form's tab order.
 
 #include <string>
 #include <vector>
@@ -12,23 +11,6 @@
 namespace ui {
 
 class Form;
-
-// Everything a control table gives for one control, in one place:
-//   ui::Edit FilePath{form, {.name = "FilePath", .bounds = {112, 66, 225, 20},
-//                            .hint = "登録ファイルのパス"}};
-// Each widget uses the fields that apply to it.
-struct ControlSpec {
-  std::string name = {};
-  Rect bounds = {};
-  std::string caption = {};  // button, check box
-  std::string hint = {};     // tooltip; shown when not empty
-  bool readOnly = false;           // edit
-  bool tabStop = true;
-  bool isDefault = false;          // button pressed by Enter
-  bool isCancel = false;           // button pressed by Esc
-  bool horizontal = false;         // spin button
-  std::vector<std::string> items = {};  // combo box rows
-};
 
 class WinControl : public Control {
  public:

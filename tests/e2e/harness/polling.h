@@ -2,6 +2,8 @@
 // Every wait of the end-to-end tests: a condition polled until a deadline.
 
 #include <chrono>
+#include <stdexcept>
+#include <string>
 #include <thread>
 
 namespace e2e {
@@ -23,6 +25,12 @@ bool PollUntil(Milliseconds timeout, Condition condition, Milliseconds interval 
     if (Clock::now() >= deadline) return false;
     std::this_thread::sleep_for(interval);
   }
+}
+
+// PollUntil that throws, naming what never came.
+template <class Condition>
+void Await(const std::string& what, Condition condition, Milliseconds timeout = kDefaultTimeout) {
+  if (!PollUntil(timeout, condition)) throw std::runtime_error("never happened: " + what);
 }
 
 }  // namespace e2e

@@ -122,6 +122,21 @@ std::vector<Window> Probe::MenuWindows(std::uint32_t pid, Milliseconds wait) con
   return windows;
 }
 
+std::optional<Window> Probe::Focus(std::uint32_t hwnd) const {
+  const std::vector<Record> records = Run({"focus", "--hwnd", HexHandle(hwnd)});
+  if (records.empty()) return std::nullopt;
+  return WindowFrom(records.front());
+}
+
+void Probe::MakeLink(const std::string& link, const std::string& target) const {
+  std::vector<std::string> arguments = {"make-link", "--link", link};
+  if (!target.empty()) {
+    arguments.push_back("--target");
+    arguments.push_back(target);
+  }
+  Run(arguments);
+}
+
 std::vector<PopupMenu> Probe::ReadMenus(std::uint32_t pid) const {
   std::vector<PopupMenu> menus;
   for (const Record& record : Run({"read-menus", "--pid", std::to_string(pid)})) {

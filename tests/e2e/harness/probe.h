@@ -4,6 +4,7 @@
 // a wait costs one Wine start, not one per poll.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -59,6 +60,12 @@ class Probe {
   };
   // The result of ShellExecuteA (above 32 on success).
   int ShellExecute(const ShellExecuteArgs& args) const;
+
+  // The window with the keyboard focus in the thread of hwnd, if any.
+  std::optional<Window> Focus(std::uint32_t hwnd) const;
+  // Writes a shell link at link (a Windows path) to target; an empty target
+  // makes a link without a file-system target.
+  void MakeLink(const std::string& link, const std::string& target) const;
 
  private:
   const WineEnvironment& environment_;

@@ -34,7 +34,7 @@ StagedFiles DataFiles(const std::vector<Item>& items, const Options& options) {
       std::to_string(options.showLine), std::to_string(options.icLine), std::to_string(options.maxLine),
       Bool(options.popFolder), "0", "ＭＳ Ｐゴシック",
       "-2147483640", "-2147483633", "-2147483633", "-2147483642",
-      Bool(options.clShow), "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", "TRUE",
+      Bool(options.clShow), "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", Bool(options.ddCheck),
       "", "", "", "", "", "",     // the six hot keys
       "89", "111", "109", "253",  // main window top, left; control window top, left
       "FALSE", "TRUE", "140"};
@@ -137,6 +137,10 @@ WindowsCloser::~WindowsCloser() {
   } catch (const std::exception&) {
     // The test reports what went wrong.
   }
+}
+
+void WaitUntilHidden(const Program& app, const std::string& title) {
+  Await(title + " hidden", [&] { return app.Windows({.title = title}).empty(); });
 }
 
 void WaitUntilNoTipShows(const Program& app) {

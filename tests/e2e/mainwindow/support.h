@@ -35,6 +35,8 @@ struct Options {
   bool popFolder = true;
   // Off by default: the control window would cover the grid's right part.
   bool clShow = false;
+  // Dropped files ask first (the drop menu).
+  bool ddCheck = true;
 };
 
 // svp.pld, svf.itd and opt.dat with items in the first panel
@@ -139,6 +141,10 @@ class WindowsCloser {
   const E2eSession& s_;
   WindowQuery query_;
 };
+
+// Waits until the program shows no window of that title (the launcher's
+// dialogs are hidden when they close, not destroyed).
+void WaitUntilHidden(const Program& app, const std::string& title);
 
 // Waits until no tip of the program is on the screen; throws when one stays.
 void WaitUntilNoTipShows(const Program& app);

@@ -1,5 +1,7 @@
 #include "common/process_memory.h"
 
+#include <tlhelp32.h>
+
 #include "common/failure.h"
 
 namespace e2e {
@@ -31,8 +33,26 @@ DWORD RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parame
   DWORD exitCode = 0;
   GetExitCodeThread(thread, &exitCode);
   CloseHandle(thread);
-  if (waited != WAIT_OBJECT_0) throw Failure("remote thread did not end in time");
+  // A fault in the thread does not end it under Wine: winedbg holds the process.
+  if (waited != WAIT_OBJECT_0) throw Failure("remote thread did not end in time (crashed in the target?)");
   return exitCode;
+}
+
+HMODULE FindRemoteModule(DWORD pid, const std::string& path) {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+  // Windows may refuse while the target's module list changes; once more then.
+  if (snapshot == INVALID_HANDLE_VALUE && GetLastError() == ERROR_BAD_LENGTH) {
+    snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
+  }
+  if (snapshot == INVALID_HANDLE_VALUE) FailWithLastError("CreateToolhelp32Snapshot(" + std::to_string(pid) + ")");
+  HMODULE found = nullptr;
+  MODULEENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Module32First(snapshot, &entry); more && !found; more = Module32Next(snapshot, &entry)) {
+    if (lstrcmpiA(entry.szExePath, path.c_str()) == 0) found = entry.hModule;
+  }
+  CloseHandle(snapshot);
+  return found;
 }
 
 }  // namespace e2e

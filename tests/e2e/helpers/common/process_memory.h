@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstddef>
+#include <string>
 
 namespace e2e {
 
@@ -38,7 +39,12 @@ class RemoteBuffer {
 };
 
 // Runs start(parameter) on a new thread of process and returns its exit code;
-// fails when it has not ended within timeoutMs.
+// fails when it has not ended within timeoutMs. The exit code is 32 bits:
+// it cannot carry a pointer of a 64-bit process.
 DWORD RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs);
+
+// The base of the module loaded from path (compared without regard to case)
+// in process pid, or nullptr when it has none such.
+HMODULE FindRemoteModule(DWORD pid, const std::string& path);
 
 }  // namespace e2e

@@ -37,4 +37,8 @@ int SetText(const Words& words);
 // shell_command.cpp
 int ShellExecuteCommand(const Words& words);
 
+// focus_link_commands.cpp
+int Focus(const Words& words);
+int MakeLink(const Words& words);
+
 }  // namespace e2e

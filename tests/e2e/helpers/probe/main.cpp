@@ -34,6 +34,8 @@ constexpr Command kCommands[] = {
     {"get-text", e2e::GetText, "--hwnd H  (WM_GETTEXT)"},
     {"set-text", e2e::SetText, "--hwnd H TEXT  (WM_SETTEXT)"},
     {"shell-execute", e2e::ShellExecuteCommand, "--file F [--params P] [--dir D] [--show N] [--verb V]"},
+    {"focus", e2e::Focus, "--hwnd H  (the window with the keyboard focus in H's thread; status 1 when none)"},
+    {"make-link", e2e::MakeLink, "--link L [--target T]  (writes a shell link; no target: none)"},
 };
 
 void PrintUsage() {

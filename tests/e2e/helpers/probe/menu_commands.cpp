@@ -44,13 +44,13 @@ class TemporaryFile {
 
 // The address of the reader's entry in a process that loaded the DLL at
 // remoteBase: the same offset as in this process.
-LPTHREAD_START_ROUTINE RemoteEntry(const std::string& dllPath, DWORD remoteBase) {
+LPTHREAD_START_ROUTINE RemoteEntry(const std::string& dllPath, HMODULE remoteBase) {
   HMODULE local = LoadLibraryA(dllPath.c_str());
   if (!local) FailWithLastError("LoadLibraryA(" + dllPath + ")");
   FARPROC entry = GetProcAddress(local, kReaderEntry);
   if (!entry) FailWithLastError("GetProcAddress");
   auto offset = reinterpret_cast<UINT_PTR>(entry) - reinterpret_cast<UINT_PTR>(local);
-  return reinterpret_cast<LPTHREAD_START_ROUTINE>(remoteBase + offset);
+  return reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<UINT_PTR>(remoteBase) + offset);
 }
 
 template <class Function>
@@ -98,14 +98,16 @@ int ReadMenus(const Words& words) {
   ProcessHandle process(pid, PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ |
                                  PROCESS_QUERY_INFORMATION);
   RemoteBuffer remoteDllPath(process.Get(), dllPath.c_str(), dllPath.size() + 1);
-  DWORD remoteBase =
-      RunRemoteThread(process.Get(), Kernel32Entry(LoadLibraryA), remoteDllPath.Address(), kRemoteTimeoutMs);
-  if (remoteBase == 0) throw Failure("the target could not load " + dllPath);
+  // The thread's exit code holds only the low 32 bits of the module handle
+  // LoadLibraryA returns; the target's module list gives all of it.
+  RunRemoteThread(process.Get(), Kernel32Entry(LoadLibraryA), remoteDllPath.Address(), kRemoteTimeoutMs);
+  HMODULE remoteBase = FindRemoteModule(pid, dllPath);
+  if (!remoteBase) throw Failure("the target could not load " + dllPath);
 
   RemoteBuffer remoteOutput(process.Get(), output.Path().c_str(), output.Path().size() + 1);
   DWORD status =
       RunRemoteThread(process.Get(), RemoteEntry(dllPath, remoteBase), remoteOutput.Address(), kRemoteTimeoutMs);
-  RunRemoteThread(process.Get(), Kernel32Entry(FreeLibrary), reinterpret_cast<void*>(remoteBase), kRemoteTimeoutMs);
+  RunRemoteThread(process.Get(), Kernel32Entry(FreeLibrary), remoteBase, kRemoteTimeoutMs);
   if (status != 0) throw Failure("the menu reader failed with status " + std::to_string(status));
 
   std::ifstream in(output.Path(), std::ios::binary);

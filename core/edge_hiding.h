@@ -27,8 +27,11 @@ class EdgeHiding {
   };
 
   void SetMoveMode(bool on);
-  // Sets CanHide as far as the pauses and move mode allow (every show of the main window).
+  // Sets CanHide as far as the pauses and move mode allow (every show of the
+  // main window, the control window losing the focus).
   void Allow();
+  // Clears CanHide until the next Allow (the control window taking the focus).
+  void Clear() { state_.CanHide = false; }
 
  private:
   void Begin();

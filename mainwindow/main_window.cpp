@@ -26,6 +26,8 @@ constexpr char kDeleteQuestion[] = "は存在しない可能性があります�
 // Where the hover frame waits before the pointer first reaches a button.
 constexpr ui::Point kHoverFrameStart{360, 111};
 constexpr int kHoverFrameReach = 33;
+// Below the largest grid (four rows of 37 pixels).
+constexpr int kHoverFrameHiddenTop = 200;
 
 std::string Numbered(const char* prefix, int index) { return prefix + std::to_string(index + 1); }
 
@@ -109,6 +111,10 @@ void TForm1::PlaceHoverFrame(ui::Point topLeft) {
 
 void TForm1::BindCommand(ui::MenuItem& item, std::function<void()> action) {
   item.onClick = [action = std::move(action)](ui::MenuItem&) { action(); };
+}
+
+void TForm1::HideHoverFrame() {
+  for (ui::Label* bar : {&Bar_l, &Bar_r, &Bar_u, &Bar_d}) bar->SetTop(kHoverFrameHiddenTop);
 }
 
 void TForm1::BuildPopupMenu1() {

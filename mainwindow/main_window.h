@@ -46,6 +46,9 @@ class TForm1 : public ui::Form {
   void N11Click();
   // Sets the tip and the hover frame for the button of slot.
   void HoverSlot(int slot);
+  // Moves the hover frame out of sight, below the largest grid (a panel
+  // switch, hiding at the screen edge).
+  void HideHoverFrame();
 
   // Pointer, keys and menu commands.
   void Image1MouseDown(ui::MouseButton button);

@@ -19,6 +19,14 @@ Window ChildAt(const E2eSession& s, const Window& dialog, int x, int y) {
   throw std::runtime_error("no control at " + std::to_string(x) + "," + std::to_string(y) + " of " + dialog.title);
 }
 
+// Pelorin with one item, its main window up and the pointer out of the way.
+Program StartWithOneItem(E2eSession& s) {
+  ParkPointer(s);
+  Program app = s.StartPelorin(DataFiles({ItemFor(s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/a.exe")))}));
+  app.WaitForWindow({.title = "Pelorin"});
+  return app;
+}
+
 Window OpenAddItem(const E2eSession& s, const Program& app, const Window& main) {
   const Point background = Grid(main, 5).Client(100, 90);
   s.Click(background.x, background.y, 3);
@@ -38,8 +46,7 @@ std::vector<std::string> SavedRecord(const E2eSession& s, std::size_t slot) {
 
 TEST(AddItem, TabsThroughItsFieldsTakesABrowsedFileAndConfirmsWithEnter) {
   E2eSession s;
-  ParkPointer(s);
-  Program app = s.StartPelorin(DataFiles({ItemFor(s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/a.exe")))}));
+  Program app = StartWithOneItem(s);
   Window main = app.WaitForWindow({.title = "Pelorin"});
   Window dialog = OpenAddItem(s, app, main);
   EXPECT_EQ(dialog.client.Width(), 350);
@@ -101,8 +108,7 @@ TEST(AddItem, TabsThroughItsFieldsTakesABrowsedFileAndConfirmsWithEnter) {
 
 TEST(IconChooser, ThreeClicksOnTheRightArrowGiveIconThree) {
   E2eSession s;
-  ParkPointer(s);
-  Program app = s.StartPelorin(DataFiles({ItemFor(s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/a.exe")))}));
+  Program app = StartWithOneItem(s);
   Window main = app.WaitForWindow({.title = "Pelorin"});
   Window dialog = OpenAddItem(s, app, main);
   const std::string library = "C:\\windows\\system32\\shell32.dll";

@@ -93,15 +93,21 @@ std::vector<std::pair<std::string, std::string>> EmptyState() {
 // file would stop the start with a question), every other one with an icon
 // from shell32.dll; six hot keys.
 std::vector<std::pair<std::string, std::string>> FullState() {
-  // A 32-bit program sees C:\windows\system32 of a 64-bit prefix in syswow64.
+  // A 32-bit program sees C:\windows\system32 of a 64-bit prefix in
+  // syswow64; a prefix made without 32-bit Wine leaves syswow64 nearly empty,
+  // and the 64-bit build sees system32 itself.
   const fs::path windows = WineEnvironment::Prefix() / "drive_c" / "windows";
-  const fs::path system32 = fs::exists(windows / "syswow64") ? windows / "syswow64" : windows / "system32";
   std::vector<std::string> programs;
-  for (const auto& entry : fs::directory_iterator(system32)) {
-    if (entry.path().extension() == ".exe") programs.push_back(entry.path().filename().string());
+  for (const fs::path& system32 : {windows / "syswow64", windows / "system32"}) {
+    programs.clear();
+    if (!fs::exists(system32)) continue;
+    for (const auto& entry : fs::directory_iterator(system32)) {
+      if (entry.path().extension() == ".exe") programs.push_back(entry.path().filename().string());
+    }
+    if (programs.size() >= 20) break;
   }
   std::sort(programs.begin(), programs.end());
-  if (programs.size() < 20) throw std::runtime_error("fewer than 20 programs in " + system32.string());
+  if (programs.size() < 20) throw std::runtime_error("fewer than 20 programs in " + windows.string());
   programs.resize(20);
 
   std::vector<std::string> panels = {"10"};

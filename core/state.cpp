@@ -108,6 +108,8 @@ void LauncherState::SwapItems(int indexA, int indexB) {
 bool LauncherState::AddPanel(const std::string& name) {
   if (PanelCount >= kPanelMax) return false;
   PanelName[PanelCount] = name;
+  // A hand-edited svp.pld can leave a count beyond the panels in use.
+  PanelItemCount[PanelCount] = 0;
   ++PanelCount;
   return true;
 }

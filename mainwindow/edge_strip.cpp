@@ -1,11 +1,67 @@
 #include "mainwindow/edge_strip.h"
 
+#include "control/control_window.h"
 #include "core/app.h"
+#include "mainwindow/main_window.h"
 
 namespace pelorin {
 
-TForm12::TForm12(App& app) : ui::Form(app.Ui(), "Form12", "", ui::BorderStyle::None), Timer1(*this, "Timer1"), app_(app) {
-  Timer1.SetEnabled(false);
+namespace {
+
+constexpr unsigned kKeepOnTopInterval = 10000;
+
+}  // namespace
+
+TForm12::TForm12(App& app)
+    : ui::Form(app.Ui(), "Form12", "", ui::BorderStyle::None), Timer1(*this, "Timer1"), app_(app) {
+  // Stopped until the strip first shows.
+  Timer1.SetInterval(0);
+  Timer1.onTimer = [this] { Timer1Timer(); };
+  SetTopMost(true);
+  SetAcceptFiles(true);
+  onShow = [this] { FormShow(); };
+  onMouseMove = [this](ui::ShiftState, ui::Point) { FormMouseMove(); };
+  onDropFiles = [this](const std::vector<std::string>& names) { WMDropFiles(names); };
+}
+
+void TForm12::FormShow() {
+  BringToFront();
+  SetColor(app_.MainWindow().Color());
+  // From the first show on it keeps ticking; it acts only while the strip shows.
+  Timer1.SetInterval(kKeepOnTopInterval);
+  StripActive = true;
+}
+
+void TForm12::Timer1Timer() {
+  // Other topmost windows may have come above the strip since.
+  if (StripActive) BringToFront();
+}
+
+void TForm12::FormMouseMove() {
+  TForm1& main = app_.MainWindow();
+  const int bar = app_.State().BarWidth;
+  const ui::Size screen = app_.Ui().ScreenSize();
+  const ui::Rect strip = Bounds();
+  // From a right or bottom strip the window's far side touches that edge.
+  const int left = strip.left == screen.width - bar ? strip.left + bar - main.Width() : strip.left;
+  const int top = strip.top == screen.height - bar ? strip.top + bar - main.Height() : strip.top;
+  main.SetBounds({left, top, main.Width(), main.Height()});
+  ReturnMainWindow();
+  if (main.ControlWasShowing) app_.ControlWindow().Show();
+}
+
+void TForm12::WMDropFiles(const std::vector<std::string>& names) {
+  ReturnMainWindow();
+  app_.ControlWindow().Show();
+  app_.MainWindow().WMDropFiles(names);
+}
+
+void TForm12::ReturnMainWindow() {
+  StripActive = false;
+  Hide();
+  TForm1& main = app_.MainWindow();
+  main.Show();
+  main.BringToFront();
 }
 
 }  // namespace pelorin

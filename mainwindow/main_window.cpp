@@ -53,6 +53,7 @@ TForm1::TForm1(App& app)
   SetUpFolderMenu(LaunchPopup, *ImageList1);
   // Stopped until the first show.
   TipTimer.SetInterval(0);
+  TipTimer.onTimer = [this] { TipTimerTimer(); };
   onShow = [this] { FormShow(); };
   onClose = [this] { FormClose(); };
   onMouseUp = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { FormMouseUp(button); };
@@ -165,6 +166,9 @@ void TForm1::FormShow() {
     if (state.ClShow) control.Show();
     ApplyAppearance();
     RefreshPanel();
+    // Only now do both windows have their sizes.
+    BringWithinReach(*this);
+    BringWithinReach(control);
     FirstShowDone = true;
   }
   app_.Hiding().Allow();
@@ -179,11 +183,9 @@ void TForm1::FormClose() {
 void TForm1::ApplyAppearance() {
   const LauncherState& state = app_.State();
   SetColor(state.MainColor);
-  TForm5& control = app_.ControlWindow();
-  control.SetColor(state.ControlColor);
+  app_.ControlWindow().ApplyAppearance();
   for (auto& line : ColumnLines) line->SetColor(state.ButtonShado);
   for (auto& line : RowLines) line->SetColor(state.ButtonShado);
-  if (!state.MemSysShow) control.SetWidth(TForm5::kNarrowWidth);
 }
 
 void TForm1::RefreshPanel() {

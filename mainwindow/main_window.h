@@ -75,6 +75,14 @@ class TForm1 : public ui::Form {
   void FormClick();
   void E1Click();
 
+  // Hiding at the screen edge (edge_hiding.cpp). TipTimerTimer watches the
+  // pointer; the two edge steps hide the window at an edge it is near.
+  void TipTimerTimer();
+  void TryHideTopBottom();
+  void TryHideLeftRight();
+  // Hides both windows and shows the edge strip at strip.
+  void HideToStrip(const ui::Rect& strip);
+
   // Slot controls, in slot order.
   std::vector<std::unique_ptr<ui::Bevel>> Bevels;
   std::vector<std::unique_ptr<ui::Image>> Images;
@@ -97,6 +105,8 @@ class TForm1 : public ui::Form {
   // The slot the pointer last moved over; the commands act on it.
   std::int8_t SelectedSlot = 0;
   bool FirstShowDone = false;
+  // The control window was showing when this window hid at the edge.
+  bool ControlWasShowing = false;
   // Move mode, and the item picked there that waits for its destination.
   bool MoveMode = false;
   bool PickPending = false;
@@ -116,6 +126,9 @@ class TForm1 : public ui::Form {
   void BuildPopUpDrop();
   void FormShow();
   void FormClose();
+  // A form that its saved position put wholly off the screen moves into the
+  // work area (edge_hiding.cpp).
+  void BringWithinReach(ui::Form& form);
   // The right-click menus; in move mode a full panel refuses the one on the background.
   void ContextMenu(bool onBackground);
   void ShowDialogModally(ui::Form& dialog);

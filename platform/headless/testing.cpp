@@ -143,6 +143,14 @@ void SelectRow(ComboBox& box, int row) {
   box.SignalSelected(row);
 }
 
+void SelectRow(ListView& list, int row) {
+  RequireReachable(list, "click in");
+  if (row < -1 || row >= static_cast<int>(list.Rows().size())) {
+    throw std::logic_error(headless::Concat(list.Name(), " has no row ", std::to_string(row)));
+  }
+  list.SignalSelected(row);
+}
+
 void Type(Edit& edit, std::string text) {
   RequireReachable(edit, "type into");
   if (edit.ReadOnly()) throw std::logic_error(headless::Concat("cannot type into ", edit.Name(), ": it is read-only"));
@@ -152,6 +160,12 @@ void Type(Edit& edit, std::string text) {
 void ClickArrow(SpinButton& spin, SpinArrow arrow) {
   RequireReachable(spin, "click");
   spin.SignalArrow(arrow);
+}
+
+void RightClickForMenu(WinControl& control, Point at) {
+  RequireReachable(control, "right-click");
+  PointAt(control, at);
+  control.SignalContextPopup();
 }
 
 void DropFiles(Form& form, const std::vector<std::string>& files) {
@@ -186,6 +200,8 @@ void SetCursor(Application& app, Point screenPos) { PeerOf(app).SetCursorPos(scr
 
 void SetScreenSize(Application& app, Size size) { PeerOf(app).SetScreenSize(size); }
 
+void SetWorkArea(Application& app, Rect area) { PeerOf(app).SetWorkArea(area); }
+
 void AdvanceClock(Application& app, unsigned milliseconds) { PeerOf(app).AdvanceClock(milliseconds); }
 
 std::uint64_t Now(Application& app) { return PeerOf(app).Now(); }
@@ -203,6 +219,8 @@ const std::vector<headless::HotKeyRegistration>& HotKeyRegistrations(Application
 }
 
 bool TaskbarButtonHidden(Application& app) { return PeerOf(app).TaskbarButtonHidden(); }
+
+void SetTranslucencyAvailable(Application& app, bool available) { PeerOf(app).SetTranslucencyAvailable(available); }
 
 const std::vector<MessageBoxRecord>& MessageBoxesShown(Application& app) { return PeerOf(app).MessageBoxes(); }
 

@@ -29,6 +29,7 @@
 #include "platform/ui/spin_button.h"
 #include "platform/ui/hot_keys.h"
 #include "platform/ui/image_list.h"
+#include "platform/ui/list_view.h"
 #include "platform/ui/tray_icon.h"
 
 namespace ui::test {
@@ -55,9 +56,13 @@ void PressKey(Form& form, Key key);
 void ClickButton(Button& button);
 void ToggleCheckBox(CheckBox& box);
 void SelectRow(ComboBox& box, int row);
+// Clicks a row of the list; -1 clicks below the rows, which selects none.
+void SelectRow(ListView& list, int row);
 // Replaces the text as the user would by typing (not into a read-only edit).
 void Type(Edit& edit, std::string text);
 void ClickArrow(SpinButton& spin, SpinArrow arrow);
+// A right click at a point of the control that asks for its context menu.
+void RightClickForMenu(WinControl& control, Point at);
 // Files dropped from the shell (nothing happens on a form that does not accept files).
 void DropFiles(Form& form, const std::vector<std::string>& files);
 // The close box of a tool window's caption.
@@ -73,6 +78,8 @@ bool PressHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
 // The desktop.
 void SetCursor(Application& app, Point screenPos);
 void SetScreenSize(Application& app, Size size);
+// The screen less the taskbar; without it the work area is the whole screen.
+void SetWorkArea(Application& app, Rect area);
 // Lets time pass; due timers fire in time order (ties in creation order).
 void AdvanceClock(Application& app, unsigned milliseconds);
 // Milliseconds passed on the virtual clock since the application was made.
@@ -83,6 +90,8 @@ void SetPendingMessages(Application& app, std::function<void()> pending);
 void ReserveHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
 const std::vector<headless::HotKeyRegistration>& HotKeyRegistrations(Application& app);
 bool TaskbarButtonHidden(Application& app);
+// A system without layered windows (set before the forms are made).
+void SetTranslucencyAvailable(Application& app, bool available);
 // Every message box and popup menu shown, scripted or not, in order.
 const std::vector<MessageBoxRecord>& MessageBoxesShown(Application& app);
 const std::vector<PopupRecord>& PopupsShown(Application& app);

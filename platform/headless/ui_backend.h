@@ -133,13 +133,19 @@ class ApplicationPeer : public ui::ApplicationPeer {
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override { return cursor_; }
   Size ScreenSize() override { return screen_; }
+  // The whole screen unless a test set a work area.
+  Rect WorkArea() override { return workArea_.value_or(Rect{0, 0, screen_.width, screen_.height}); }
   void TitleChanged() override {}
   void HideTaskbarButton() override { taskbarButtonHidden_ = true; }
+  // Available unless a test takes it away (a system without layered windows).
+  bool TranslucencyAvailable() override { return translucencyAvailable_; }
 
   // The pointer and the screen.
   void SetCursorPos(Point screenPos) { cursor_ = screenPos; }
   void SetScreenSize(Size size) { screen_ = size; }
+  void SetWorkArea(Rect area) { workArea_ = area; }
   bool TaskbarButtonHidden() const { return taskbarButtonHidden_; }
+  void SetTranslucencyAvailable(bool available) { translucencyAvailable_ = available; }
   // What the messages waiting at a ProcessMessages call do.
   void SetPendingMessages(std::function<void()> pending) { pending_ = std::move(pending); }
 
@@ -186,7 +192,9 @@ class ApplicationPeer : public ui::ApplicationPeer {
   Application& app_;
   Point cursor_;
   Size screen_{1024, 768};
+  std::optional<Rect> workArea_;
   bool taskbarButtonHidden_ = false;
+  bool translucencyAvailable_ = true;
   std::function<void()> pending_;
 
   std::uint64_t now_ = 0;

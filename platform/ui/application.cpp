@@ -33,7 +33,11 @@ Point Application::CursorPos() { return peer_->CursorPos(); }
 
 Size Application::ScreenSize() { return peer_->ScreenSize(); }
 
+Rect Application::WorkArea() { return peer_->WorkArea(); }
+
 void Application::HideTaskbarButton() { peer_->HideTaskbarButton(); }
+
+bool Application::TranslucencyAvailable() { return peer_->TranslucencyAvailable(); }
 
 platform::MessageResult Application::ShowMessage(const std::string& text, const std::string& caption,
                                                  platform::MessageStyle style) {

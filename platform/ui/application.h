@@ -47,8 +47,12 @@ class ApplicationPeer {
 
   virtual Point CursorPos() = 0;
   virtual Size ScreenSize() = 0;
+  // The primary screen without the taskbar and other docked bars.
+  virtual Rect WorkArea() = 0;
   virtual void TitleChanged() = 0;
   virtual void HideTaskbarButton() = 0;
+  // Whether forms can be made translucent (Form::SetAlpha) on this system.
+  virtual bool TranslucencyAvailable() = 0;
 };
 
 class Application : public platform::MessageBoxes {
@@ -73,8 +77,11 @@ class Application : public platform::MessageBoxes {
 
   Point CursorPos();
   Size ScreenSize();
+  Rect WorkArea();
   // Removes the program's button from the taskbar.
   void HideTaskbarButton();
+  // Whether forms can be made translucent here; decided once per run.
+  bool TranslucencyAvailable();
 
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;

@@ -1,5 +1,7 @@
 #include "platform/ui/combo_box.h"
 
+#include <algorithm>
+
 namespace ui {
 
 ComboBox::ComboBox(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), items_(spec.items) {
@@ -16,6 +18,18 @@ void ComboBox::SetItems(std::vector<std::string> items) {
 void ComboBox::SetItemIndex(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size())) index = -1;
   if (StoreIfChanged(itemIndex_, index)) Changed(Property::ItemIndex);
+}
+
+void ComboBox::SetFlat(bool flat) {
+  if (StoreIfChanged(flat_, flat)) Changed(Property::Style);
+}
+
+void ComboBox::SetItemHeight(int height) {
+  if (StoreIfChanged(itemHeight_, std::max(height, 0))) Changed(Property::Style);
+}
+
+void ComboBox::SetAutoDropDown(bool autoDropDown) {
+  if (StoreIfChanged(autoDropDown_, autoDropDown)) Changed(Property::Style);
 }
 
 void ComboBox::SignalSelected(int index) {

@@ -22,6 +22,16 @@ class ComboBox : public WinControl {
   // Never fires onChange: that is for the user's choice. Out of range selects none.
   void SetItemIndex(int index);
 
+  // Its look: a flat one-pixel border instead of the 3-D one, and the height
+  // of the rows of its list (0: as the font needs).
+  bool Flat() const { return flat_; }
+  void SetFlat(bool flat);
+  int ItemHeight() const { return itemHeight_; }
+  void SetItemHeight(int height);
+  // The list drops down as soon as the user types a character.
+  bool AutoDropDown() const { return autoDropDown_; }
+  void SetAutoDropDown(bool autoDropDown);
+
   std::function<void()> onChange;
 
   // The user chose a row.
@@ -30,6 +40,9 @@ class ComboBox : public WinControl {
  private:
   std::vector<std::string> items_;
   int itemIndex_ = -1;
+  bool flat_ = false;
+  int itemHeight_ = 0;
+  bool autoDropDown_ = false;
 };
 
 namespace backend {

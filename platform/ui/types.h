@@ -40,6 +40,7 @@ namespace syscolor {
 constexpr int kWindowFrame = 6;
 constexpr int kWindow = 5;
 constexpr int kWindowText = 8;
+constexpr int kInactiveBorder = 11;
 constexpr int kBtnFace = 15;
 constexpr int kBtnShadow = 16;
 }  // namespace syscolor

@@ -32,4 +32,8 @@ bool WinControl::Focused() const { return form_.ActiveControl() == this; }
 
 void WinControl::SignalFocused() { form_.SignalFocusChanged(this); }
 
+void WinControl::SignalContextPopup() {
+  if (onContextPopup) onContextPopup();
+}
+
 }  // namespace ui

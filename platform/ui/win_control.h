@@ -3,6 +3,7 @@
 // boxes, buttons, check boxes, combo boxes, spin buttons, panels). They take
 // the keyboard focus and follow their form's tab order.
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,13 @@ class WinControl : public Control {
   void SetFocus();
   bool Focused() const;
 
-  // Backend entry point: the platform moved the focus to this control.
+  // The user asked for the control's context menu (a right click on it, or the menu key).
+  std::function<void()> onContextPopup;
+
+  // Backend entry points: the platform moved the focus to this control; the
+  // user asked for its context menu.
   void SignalFocused();
+  void SignalContextPopup();
 
  private:
   // Kept, so that the control can leave the tab order whatever was destroyed before it.

@@ -460,6 +460,15 @@ Size ApplicationWin32::ScreenSize() {
   return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+Rect ApplicationWin32::WorkArea() {
+  RECT area = {};
+  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
+    const Size screen = ScreenSize();
+    return Rect{0, 0, screen.width, screen.height};
+  }
+  return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
 void ApplicationWin32::TitleChanged() {
   SetWindowTextA(Owner().Handle(), app_.Title().c_str());
 }
@@ -499,7 +508,7 @@ void ApplicationWin32::FireTimer(UINT_PTR id) {
   if (found != timers_.end()) found->second->SignalTimer();
 }
 
-void ApplicationWin32::SetAlpha(HWND window, std::optional<std::uint8_t> alpha) {
+bool ApplicationWin32::TranslucencyAvailable() {
   if (!layeredLookedUp_) {
     layeredLookedUp_ = true;
     user32_ = LoadLibraryA("user32.dll");
@@ -514,7 +523,11 @@ void ApplicationWin32::SetAlpha(HWND window, std::optional<std::uint8_t> alpha) 
       }
     }
   }
-  if (setLayeredWindowAttributes_ == nullptr) return;
+  return setLayeredWindowAttributes_ != nullptr;
+}
+
+void ApplicationWin32::SetAlpha(HWND window, std::optional<std::uint8_t> alpha) {
+  if (!TranslucencyAvailable()) return;
   const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
   if (alpha) {
     SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);

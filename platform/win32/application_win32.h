@@ -40,8 +40,11 @@ class ApplicationWin32 final : public ApplicationPeer {
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override;
   Size ScreenSize() override;
+  Rect WorkArea() override;
   void TitleChanged() override;
   void HideTaskbarButton() override;
+  // Looks SetLayeredWindowAttributes up in user32.dll, once.
+  bool TranslucencyAvailable() override;
 
   // The owner of every form and of the popup menus.
   HWND OwnerHandle() const;

@@ -40,6 +40,18 @@ ShiftState ShiftFrom(WPARAM keys) {
   return shift;
 }
 
+// The keys and buttons held now, for a message that does not carry them.
+ShiftState ShiftNow() {
+  ShiftState shift;
+  shift.shift = GetKeyState(VK_SHIFT) < 0;
+  shift.ctrl = GetKeyState(VK_CONTROL) < 0;
+  shift.alt = GetKeyState(VK_MENU) < 0;
+  shift.left = GetKeyState(VK_LBUTTON) < 0;
+  shift.right = GetKeyState(VK_RBUTTON) < 0;
+  shift.middle = GetKeyState(VK_MBUTTON) < 0;
+  return shift;
+}
+
 class PaintScope {
  public:
   explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd_, &paint_); }
@@ -118,9 +130,45 @@ bool ContainerWin32::HandleContainerMessage(UINT message, WPARAM wParam, LPARAM 
       }
       return false;
     }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      if (auto* child = WinControlPeer::FromHandle(reinterpret_cast<HWND>(lParam))) {
+        if (HBRUSH brush = child->ControlColors(reinterpret_cast<HDC>(wParam))) {
+          result = reinterpret_cast<LRESULT>(brush);
+          return true;
+        }
+      }
+      return false;
+    case WM_CONTEXTMENU:
+      // A windowed child passes the request up when it has no menu of its own.
+      if (auto* child = WinControlPeer::FromHandle(reinterpret_cast<HWND>(wParam))) {
+        child->Widget().SignalContextPopup();
+        return true;
+      }
+      return false;
+    case WM_SETCURSOR:
+      return ChildPointerMoved(wParam, lParam, result);
     default:
       return false;
   }
+}
+
+bool ContainerWin32::ChildPointerMoved(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  // The pointer's moves go to the child's own window, which asks its parent
+  // about the cursor first: the one place where the container hears of them.
+  const auto hwnd = reinterpret_cast<HWND>(wParam);
+  if (HIWORD(lParam) != WM_MOUSEMOVE || hwnd == Handle()) return false;
+  auto* child = WinControlPeer::FromHandle(hwnd);
+  // A panel reports its own moves.
+  if (child == nullptr || child->Widget().IsContainer()) return false;
+  POINT at;
+  if (!GetCursorPos(&at) || !ScreenToClient(hwnd, &at)) return false;
+  child->Widget().SignalMouseMove(ShiftNow(), Point{at.x, at.y});
+  // The child sets its own cursor.
+  result = FALSE;
+  return true;
 }
 
 void ContainerWin32::Paint() {

@@ -1,8 +1,8 @@
 #pragma once
 // A window that holds controls: a form or a panel. It paints its graphic
-// children (Label, Image, Bevel) into a buffer and hit-tests them, hosts the
-// tips of all its children, and hands WM_COMMAND and WM_NOTIFY to the
-// windowed child that sent them.
+// children (Label, Image, Bevel, Gauge) into a buffer and hit-tests them, hosts the
+// tips of all its children, and hands WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...,
+// WM_CONTEXTMENU and the pointer's moves to the windowed child they concern.
 
 #include <windows.h>
 
@@ -46,6 +46,8 @@ class ContainerWin32 : public Window {
   void MouseDown(MouseButton button, WPARAM wParam, POINT at);
   void MouseUp(MouseButton button, WPARAM wParam, POINT at);
   void MouseMove(WPARAM wParam, POINT at);
+  // WM_SETCURSOR: a move over a windowed child reaches that child's widget.
+  bool ChildPointerMoved(WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   Control& control_;
   std::unique_ptr<Tooltips> tips_;

@@ -233,8 +233,10 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       form_.SignalKeyPress(static_cast<char>(wParam));
       return 0;
     case WM_CLOSE:
-      // The form decides; the window is only hidden, never destroyed here.
-      form_.SignalCloseRequest();
+      // A form without a close box closes only through its own buttons,
+      // not by Alt+F4. Otherwise the form decides; the window is only
+      // hidden, never destroyed here.
+      if (form_.Border() == BorderStyle::ToolWindow) form_.SignalCloseRequest();
       return 0;
     case WM_ACTIVATE: {
       const bool active = LOWORD(wParam) != WA_INACTIVE;

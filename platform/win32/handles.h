@@ -49,6 +49,7 @@ struct DestroyMenuHandle {
 
 using Font = UniqueHandle<HFONT, DeleteGdiObject>;
 using Bitmap = UniqueHandle<HBITMAP, DeleteGdiObject>;
+using Brush = UniqueHandle<HBRUSH, DeleteGdiObject>;
 using MemoryDc = UniqueHandle<HDC, DeleteDc>;
 using Menu = UniqueHandle<HMENU, DestroyMenuHandle>;
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/ui/panel.h"
 #include "platform/ui/spin_button.h"
 #include "platform/win32/application_win32.h"
+#include "platform/win32/combo_box_look_win32.h"
 #include "platform/win32/container_win32.h"
 
 namespace ui::win32 {
@@ -110,6 +112,19 @@ void WinControlPeer::Update(Property property) {
   }
 }
 
+HBRUSH WinControlPeer::OwnColors(HDC dc) {
+  const ColorValue color = control_.Color();
+  SetTextColor(dc, ToColorRef(control_.Font().color));
+  SetBkColor(dc, ToColorRef(color));
+  // A system colour's brush is the system's and follows the colour scheme.
+  if (IsSystemColor(color)) return GetSysColorBrush(SystemColorIndex(color));
+  if (!brush_ || brushColor_ != color) {
+    brush_.Reset(CreateSolidBrush(ToColorRef(color)));
+    brushColor_ = color;
+  }
+  return brush_.Get();
+}
+
 void WinControlPeer::ApplyBounds() {
   const Rect& bounds = control_.Bounds();
   SetWindowPos(hwnd_, nullptr, bounds.left, bounds.top, bounds.width, WindowHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -202,8 +217,23 @@ class ComboBoxWin32 final : public WinControlPeer {
  public:
   explicit ComboBoxWin32(ComboBox& box) : WinControlPeer(box), box_(box) {
     CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "");
+    look_.emplace(Hwnd());
+    // The list that drops down asks for its colours as the box's own part.
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof info;
+    if (GetComboBoxInfo(Hwnd(), &info) && info.hwndList != nullptr) {
+      list_ = info.hwndList;
+      SetPropA(list_, kPeerProperty, this);
+    }
     Apply(Property::Items);
+    Apply(Property::Style);
   }
+  ~ComboBoxWin32() override {
+    if (list_ != nullptr) RemovePropA(list_, kPeerProperty);
+  }
+
+  // Disabled, it keeps the platform's greyed look.
+  HBRUSH ControlColors(HDC dc) override { return IsWindowEnabled(Hwnd()) ? OwnColors(dc) : nullptr; }
 
   void OnCommand(WORD code) override {
     if (code == CBN_SETFOCUS) box_.SignalFocused();
@@ -217,6 +247,11 @@ class ComboBoxWin32 final : public WinControlPeer {
   int WindowHeight() const override { return box_.Height() + 8 * 16; }
 
   void Apply(Property property) override {
+    if (property == Property::Color) InvalidateRect(Hwnd(), nullptr, TRUE);
+    if (property == Property::Style) {
+      if (box_.ItemHeight() > 0) SendMessageA(Hwnd(), CB_SETITEMHEIGHT, 0, box_.ItemHeight());
+      look_->Set(box_.Flat(), box_.AutoDropDown());
+    }
     Muted([&] {
       if (property == Property::Items) {
         SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
@@ -229,6 +264,9 @@ class ComboBoxWin32 final : public WinControlPeer {
   }
 
   ComboBox& box_;
+  HWND list_ = nullptr;
+  // Made once the window exists; goes before it.
+  std::optional<ComboBoxLook> look_;
 };
 
 class SpinButtonWin32 final : public WinControlPeer {

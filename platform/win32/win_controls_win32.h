@@ -30,6 +30,9 @@ class WinControlPeer : public Peer {
   virtual void OnCommand(WORD) {}
   // A WM_NOTIFY the window sent; the result goes back to it.
   virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  // A WM_CTLCOLOR... the window sent: the colours set on dc and the brush
+  // of its background, or nullptr to keep the platform's colours.
+  virtual HBRUSH ControlColors(HDC) { return nullptr; }
 
   HWND Hwnd() const { return hwnd_; }
   WORD Id() const { return id_; }
@@ -56,6 +59,8 @@ class WinControlPeer : public Peer {
     muted_ = was;
   }
   bool IsMuted() const { return muted_; }
+  // For ControlColors: the control's Color and font colour.
+  HBRUSH OwnColors(HDC dc);
   ContainerWin32& Container() const { return container_; }
 
  private:
@@ -70,6 +75,8 @@ class WinControlPeer : public Peer {
   bool muted_ = false;
   bool hasTip_ = false;
   Font font_;
+  Brush brush_;
+  ColorValue brushColor_ = 0;
 };
 
 }  // namespace ui::win32

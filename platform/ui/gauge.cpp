@@ -1,0 +1,24 @@
+#include "platform/ui/gauge.h"
+
+#include <algorithm>
+
+namespace ui {
+
+Gauge::Gauge(Control& parent, const ControlSpec& spec)
+    : Control(parent.Program(), &RequireContainer(parent), spec.name) {
+  SetBounds(spec.bounds);
+  SetHint(spec.hint);
+  SetShowHint(!spec.hint.empty());
+  SetColor(SystemColor(syscolor::kInactiveBorder));
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void Gauge::SetProgress(int percent) {
+  if (StoreIfChanged(progress_, std::clamp(percent, 0, kMaxProgress))) Changed(Property::Position);
+}
+
+void Gauge::SetForeColor(ColorValue color) {
+  if (StoreIfChanged(foreColor_, color)) Changed(Property::Color);
+}
+
+}  // namespace ui

@@ -54,7 +54,9 @@ class TForm5 : public ui::Form {
   void NowTimeTimer();
 
   ui::ComboBox PlName{*this, {.name = "PlName", .bounds = {3, 2, 166, 20}, .tabStop = false}};
-  ui::Label Index{*this, {.name = "Index", .bounds = {8, 26, 43, 12}, .caption = "Index : 0"}};
+  // Wider than the 43 pixels the text needs in ＭＳ Ｐゴシック, so that a
+  // stand-in font (or a two-digit index) is not cut off before the arrows.
+  ui::Label Index{*this, {.name = "Index", .bounds = {8, 26, 55, 12}, .caption = "Index : 0"}};
   ui::SpinButton Up{*this, {.name = "Up", .bounds = {64, 23, 49, 17}, .hint = "一つ戻る", .horizontal = true}};
   ui::SpinButton TwoStep{*this, {.name = "TwoStep", .bounds = {88, 23, 57, 17}, .hint = "最小・最大化", .horizontal = true}};
   ui::SpinButton Down{*this, {.name = "Down", .bounds = {120, 23, 49, 17}, .hint = "一つ進む", .horizontal = true}};

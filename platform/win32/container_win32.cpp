@@ -122,6 +122,10 @@ bool ContainerWin32::HandleContainerMessage(UINT message, WPARAM wParam, LPARAM 
         return true;
       }
       return false;
+    case kDeferredMessage:
+      // The child may have gone since it posted.
+      if (auto* child = WinControlPeer::FromHandle(reinterpret_cast<HWND>(lParam))) child->OnDeferred(wParam);
+      return true;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
       if (auto* child = WinControlPeer::FromHandle(header.hwndFrom)) {

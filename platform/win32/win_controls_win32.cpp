@@ -84,6 +84,10 @@ void WinControlPeer::Attach(HWND hwnd) {
   UpdateTip();
 }
 
+void WinControlPeer::Defer(WPARAM value) {
+  PostMessageA(container_.Handle(), kDeferredMessage, value, reinterpret_cast<LPARAM>(hwnd_));
+}
+
 void WinControlPeer::Update(Property property) {
   switch (property) {
     case Property::Bounds:
@@ -270,6 +274,9 @@ class ComboBoxWin32 final : public WinControlPeer {
 };
 
 class SpinButtonWin32 final : public WinControlPeer {
+  static constexpr WPARAM kUp = 1;
+  static constexpr WPARAM kDown = 2;
+
  public:
   explicit SpinButtonWin32(SpinButton& spin) : WinControlPeer(spin), spin_(spin) {
     CreateChild(UPDOWN_CLASSA, spin.Horizontal() ? UDS_HORZ : 0, 0, "");
@@ -279,10 +286,12 @@ class SpinButtonWin32 final : public WinControlPeer {
   LRESULT OnNotify(const NMHDR& header) override {
     if (header.code != UDN_DELTAPOS) return 0;
     const auto& change = reinterpret_cast<const NMUPDOWN&>(header);
-    spin_.SignalArrow(change.iDelta > 0 ? SpinArrow::Up : SpinArrow::Down);
+    if (change.iDelta != 0) Defer(change.iDelta > 0 ? kUp : kDown);
     // The position is the widget's to set (no wrap, the same on every backend).
     return TRUE;
   }
+
+  void OnDeferred(WPARAM arrow) override { spin_.SignalArrow(arrow == kUp ? SpinArrow::Up : SpinArrow::Down); }
 
  private:
   void Apply(Property property) override {

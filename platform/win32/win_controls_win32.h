@@ -19,6 +19,8 @@ namespace ui::win32 {
 class ContainerWin32;
 
 constexpr char kPanelClassName[] = "PelorinPanel";
+// Posted by WinControlPeer::Defer to its container: WPARAM the value, LPARAM the child.
+constexpr UINT kDeferredMessage = WM_APP + 1;
 
 class WinControlPeer : public Peer {
  public:
@@ -30,6 +32,8 @@ class WinControlPeer : public Peer {
   virtual void OnCommand(WORD) {}
   // A WM_NOTIFY the window sent; the result goes back to it.
   virtual LRESULT OnNotify(const NMHDR&) { return 0; }
+  // What Defer posted, now that the window has finished its own handling.
+  virtual void OnDeferred(WPARAM) {}
   // A WM_CTLCOLOR... the window sent: the colours set on dc and the brush
   // of its background, or nullptr to keep the platform's colours.
   virtual HBRUSH ControlColors(HDC) { return nullptr; }
@@ -59,6 +63,10 @@ class WinControlPeer : public Peer {
     muted_ = was;
   }
   bool IsMuted() const { return muted_; }
+  // Runs OnDeferred(value) once the current message is done: the control's
+  // effect must not pump messages inside the window's own handling of a
+  // click (an up-down control would miss its button release and repeat).
+  void Defer(WPARAM value);
   // For ControlColors: the control's Color and font colour.
   HBRUSH OwnColors(HDC dc);
   ContainerWin32& Container() const { return container_; }

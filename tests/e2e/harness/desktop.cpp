@@ -47,6 +47,20 @@ void Desktop::PressKeys(const std::string& keys, const std::optional<std::string
   }
 }
 
+std::optional<std::uint32_t> Desktop::Opacity(const std::string& title) const {
+  const std::vector<std::string> search = {"xdotool", "search", "--onlyvisible", "--limit", "1", "--name",
+                                           "^" + title + "$"};
+  const RunResult found = Run({.argv = search, .env = environment_.Env()}, kToolTimeout);
+  if (found.status != 0) throw std::runtime_error("no visible X window titled " + title);
+  const std::string id = found.out.substr(0, found.out.find('\n'));
+  const std::vector<std::string> xprop = {"xprop", "-id", id, "_NET_WM_WINDOW_OPACITY"};
+  const RunResult property = Run({.argv = xprop, .env = environment_.Env()}, kToolTimeout);
+  // "_NET_WM_WINDOW_OPACITY(CARDINAL) = 3368601800", or "... not found."
+  const std::size_t equals = property.out.find(" = ");
+  if (property.status != 0 || equals == std::string::npos) return std::nullopt;
+  return static_cast<std::uint32_t>(std::stoul(property.out.substr(equals + 3)));
+}
+
 void Desktop::SaveScreenshot(const std::filesystem::path& file, const std::optional<Rect>& rect) const {
   std::filesystem::create_directories(file.parent_path());
   std::vector<std::string> argv = {"import", "-display", environment_.Display(), "-window", "root"};

@@ -3,6 +3,7 @@
 // screenshots through ImageMagick. Win32 screen coordinates are X root
 // coordinates.
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -24,6 +25,10 @@ class Desktop {
   // sees keys only in the X window that has the focus: give it to the
   // window titled focusTitle first (Wine sets X titles as UTF-8).
   void PressKeys(const std::string& keys, const std::optional<std::string>& focusTitle = std::nullopt) const;
+
+  // _NET_WM_WINDOW_OPACITY of the visible X window titled title (Wine sets
+  // it for a layered window: 0xFFFFFFFF is opaque); nothing when unset.
+  std::optional<std::uint32_t> Opacity(const std::string& title) const;
 
   // Saves the part of the screen inside rect (clipped to the screen) as PNG.
   void SaveScreenshot(const std::filesystem::path& file, const std::optional<Rect>& rect) const;

@@ -11,14 +11,6 @@
 namespace e2e::mainwindow {
 namespace {
 
-// The child window whose top left lies at (x, y) of the dialog's client area.
-Window ChildAt(const E2eSession& s, const Window& dialog, int x, int y) {
-  for (const Window& child : s.Children(dialog)) {
-    if (child.rect.left == dialog.client.left + x && child.rect.top == dialog.client.top + y) return child;
-  }
-  throw std::runtime_error("no control at " + std::to_string(x) + "," + std::to_string(y) + " of " + dialog.title);
-}
-
 // Pelorin with one item, its main window up and the pointer out of the way.
 Program StartWithOneItem(E2eSession& s) {
   ParkPointer(s);

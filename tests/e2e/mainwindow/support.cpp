@@ -19,15 +19,21 @@ std::string Lines(const std::vector<std::string>& lines) {
 }  // namespace
 
 StagedFiles DataFiles(const std::vector<Item>& items, const Options& options) {
-  std::vector<std::string> panels = {"1", "ワークスペース", std::to_string(items.size())};
-  for (int unused = 1; unused < 10; ++unused) panels.insert(panels.end(), {"", "0"});
+  return PanelFiles({{"ワークスペース", items}}, options);
+}
 
+StagedFiles PanelFiles(const std::vector<Panel>& panelList, const Options& options) {
+  std::vector<std::string> panels = {std::to_string(panelList.size())};
   std::vector<std::string> records;
-  for (const Item& item : items) {
-    records.insert(records.end(), {item.name, item.path, item.hint, item.folder, item.notify, item.sincro,
-                                   std::to_string(item.executeSize), Bool(item.isFolder), item.iconPath,
-                                   std::to_string(item.iconNumber)});
+  for (const Panel& panel : panelList) {
+    panels.insert(panels.end(), {panel.name, std::to_string(panel.items.size())});
+    for (const Item& item : panel.items) {
+      records.insert(records.end(), {item.name, item.path, item.hint, item.folder, item.notify, item.sincro,
+                                     std::to_string(item.executeSize), Bool(item.isFolder), item.iconPath,
+                                     std::to_string(item.iconNumber)});
+    }
   }
+  for (std::size_t unused = panelList.size(); unused < 10; ++unused) panels.insert(panels.end(), {"", "0"});
 
   // clang-format off
   const std::vector<std::string> opt = {
@@ -36,7 +42,9 @@ StagedFiles DataFiles(const std::vector<Item>& items, const Options& options) {
       "-2147483640", "-2147483633", "-2147483633", "-2147483642",
       Bool(options.clShow), "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", Bool(options.ddCheck),
       "", "", "", "", "", "",     // the six hot keys
-      "89", "111", "109", "253",  // main window top, left; control window top, left
+      // main window top, left; control window top, left
+      std::to_string(options.mainTop), std::to_string(options.mainLeft),
+      std::to_string(options.controlTop), std::to_string(options.controlLeft),
       "FALSE", "TRUE", "140"};
   // clang-format on
   return {{"svp.pld", Lines(panels)}, {"svf.itd", Lines(records)}, {"opt.dat", Lines(opt)}};
@@ -50,6 +58,14 @@ Item FolderItem(const std::string& path, const std::string& hint) {
   return Item{.name = "folder", .path = path, .hint = hint, .isFolder = true, .iconPath = path};
 }
 
+
+std::vector<std::string> PanelNames(const std::string& panelFile) {
+  const std::vector<std::string> lines = CrLfLines(panelFile);
+  if (lines.size() != 21) throw std::runtime_error("svp.pld holds " + std::to_string(lines.size()) + " lines");
+  std::vector<std::string> names;
+  for (int panel = 0; panel < std::stoi(lines[0]); ++panel) names.push_back(FromCp932(lines[1 + 2 * panel]));
+  return names;
+}
 
 std::vector<std::string> ItemPaths(const std::string& itemFile) {
   const std::vector<std::string> lines = CrLfLines(itemFile);
@@ -137,6 +153,20 @@ WindowsCloser::~WindowsCloser() {
   } catch (const std::exception&) {
     // The test reports what went wrong.
   }
+}
+
+Window ChildAt(const E2eSession& s, const Window& window, int x, int y) {
+  for (const Window& child : s.Children(window)) {
+    if (child.rect.left == window.client.left + x && child.rect.top == window.client.top + y) return child;
+  }
+  throw std::runtime_error("no control at " + std::to_string(x) + "," + std::to_string(y) + " of " + window.title);
+}
+
+Window ChildOfClass(const E2eSession& s, const Window& window, const std::string& className) {
+  for (const Window& child : s.Children(window)) {
+    if (child.className == className) return child;
+  }
+  throw std::runtime_error("no " + className + " in " + window.title);
 }
 
 void WaitUntilHidden(const Program& app, const std::string& title) {

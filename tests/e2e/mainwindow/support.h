@@ -37,11 +37,26 @@ struct Options {
   bool clShow = false;
   // Dropped files ask first (the drop menu).
   bool ddCheck = true;
+  // Where the two windows start (outer top left).
+  int mainLeft = 111;
+  int mainTop = 89;
+  int controlLeft = 253;
+  int controlTop = 109;
+};
+
+// One panel of the data files.
+struct Panel {
+  std::string name;
+  std::vector<Item> items;
 };
 
 // svp.pld, svf.itd and opt.dat with items in the first panel
 // ("ワークスペース").
 StagedFiles DataFiles(const std::vector<Item>& items, const Options& options = {});
+// The same with up to ten panels.
+StagedFiles PanelFiles(const std::vector<Panel>& panels, const Options& options = {});
+// The panel names of svp.pld, in UTF-8.
+std::vector<std::string> PanelNames(const std::string& panelFile);
 // An item that starts path (a Windows path) with the shell's icon of it.
 Item ItemFor(const std::string& path, const std::string& name = "item");
 // A folder item.
@@ -141,6 +156,11 @@ class WindowsCloser {
   const E2eSession& s_;
   WindowQuery query_;
 };
+
+// The child window whose top left lies at (x, y) of the window's client
+// area; the first child of that class. Both throw when there is none.
+Window ChildAt(const E2eSession& s, const Window& window, int x, int y);
+Window ChildOfClass(const E2eSession& s, const Window& window, const std::string& className);
 
 // Waits until the program shows no window of that title (the launcher's
 // dialogs are hidden when they close, not destroyed).

@@ -97,7 +97,7 @@ TEST(ControlWindow, TranslucencyOnAndOffFromTheMenu) {
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-TEST(PanelManager, AddsAndDeletesPanelsOkWritesThemAndCancelRestores) {
+TEST(PanelManager, ItsButtonsChangeThePanelsOkWritesThemAndCancelRestores) {
   E2eSession s;
   ParkPointer(s);
   Program app = s.StartPelorin(PanelFiles(FourPanels(s)));
@@ -113,24 +113,30 @@ TEST(PanelManager, AddsAndDeletesPanelsOkWritesThemAndCancelRestores) {
   Window manager = open();
   EXPECT_EQ(manager.client.Width(), 341);
   EXPECT_EQ(manager.client.Height(), 189);
-  s.GetProbe().PressButton(manager.hwnd, "追加");
-  Window prompt = app.WaitForWindow({.title = "Name"});
-  const Window names = ChildOfClass(s, prompt, "Edit");
-  s.SetText(names, "五番目");
-  s.GetProbe().PressButton(prompt.hwnd, "決定");
-  WaitUntilHidden(app, "Name");
+  const Window list = ChildOfClass(s, manager, "SysListView32");
+  // Rows lie one under the other below the column headers.
+  auto selectRow = [&](int row) { s.Click(list.client.left + 40, list.client.top + 28 + 15 * row); };
+  auto prompt = [&](const std::string& button, const std::string& name) {
+    s.GetProbe().PressButton(manager.hwnd, button);
+    Window names = app.WaitForWindow({.title = "Name"});
+    s.SetText(ChildOfClass(s, names, "Edit"), name);
+    s.GetProbe().PressButton(names.hwnd, "決定");
+    WaitUntilHidden(app, "Name");
+  };
+  prompt("追加", "五番目");
+  selectRow(0);
+  prompt("名前変更", "最初");
+  selectRow(1);
+  s.GetProbe().PressButton(manager.hwnd, "下に移動");
   s.Screenshot(manager, "panel-manager-with-five");
   s.GetProbe().PressButton(manager.hwnd, "OK");
   WaitUntilHidden(app, "Panel Option");
-  Await("the new panel saved", [&] {
-    return PanelNames(s.ReadFile("svp.pld")) ==
-           std::vector<std::string>{"一番目", "二番目", "三番目", "四番目", "五番目"};
-  });
+  const std::vector<std::string> afterOk = {"最初", "三番目", "二番目", "四番目", "五番目"};
+  Await("the changed panels saved", [&] { return PanelNames(s.ReadFile("svp.pld")) == afterOk; });
 
-  // Delete the first panel (its row is the first under the header), then Cancel.
+  // Delete the first panel, then Cancel: nothing of it stays.
   manager = open();
-  const Window list = ChildOfClass(s, manager, "SysListView32");
-  s.Click(list.client.left + 40, list.client.top + 28);
+  selectRow(0);
   s.GetProbe().PressButton(manager.hwnd, "削除");
   s.Screenshot(manager, "panel-manager-after-delete");
   s.GetProbe().PressButton(manager.hwnd, "キャンセル");
@@ -138,8 +144,7 @@ TEST(PanelManager, AddsAndDeletesPanelsOkWritesThemAndCancelRestores) {
 
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
-  EXPECT_EQ(PanelNames(s.ReadFile("svp.pld")),
-            (std::vector<std::string>{"一番目", "二番目", "三番目", "四番目", "五番目"}));
+  EXPECT_EQ(PanelNames(s.ReadFile("svp.pld")), afterOk);
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ enum class BevelStyle { Raised, Lowered };
 class Bevel : public Control {
  public:
   Bevel(Control& parent, std::string name);
-  // Placed, captioned and with its tip as spec gives.
+  // Placed, captioned and with its tip as declared.
   Bevel(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 

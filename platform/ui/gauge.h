@@ -14,7 +14,7 @@ class Gauge : public Control {
  public:
   static constexpr int kMaxProgress = 100;
 
-  // Placed and with its tip as spec gives; empty, on the inactive-border colour.
+  // Placed and with its tip as declared; empty, on the inactive-border colour.
   Gauge(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 

@@ -13,7 +13,7 @@ namespace ui {
 class Image : public Control {
  public:
   Image(Control& parent, std::string name);
-  // Placed, captioned and with its tip as spec gives.
+  // Placed, captioned and with its tip as declared.
   Image(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 

@@ -12,7 +12,7 @@ namespace ui {
 class Label : public Control {
  public:
   Label(Control& parent, std::string name);
-  // Placed, captioned and with its tip as spec gives.
+  // Placed, captioned and with its tip as declared.
   Label(Control& parent, const ControlSpec& spec);
   bool IsGraphic() const override { return true; }
 

@@ -7,11 +7,11 @@ Bevel::Bevel(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Bevel::Bevel(Control& parent, const ControlSpec& spec) : Bevel(parent, spec.name) {
-  SetBounds(spec.bounds);
-  if (spec.lowered) SetStyle(BevelStyle::Lowered);
-  SetHint(spec.hint);
-  SetShowHint(!spec.hint.empty());
+Bevel::Bevel(Control& parent, const ControlProps& props) : Bevel(parent, props.name) {
+  SetBounds(props.bounds);
+  if (props.lowered) SetStyle(BevelStyle::Lowered);
+  SetHint(props.hint);
+  SetShowHint(!props.hint.empty());
 }
 
 void Bevel::SetStyle(BevelStyle style) {

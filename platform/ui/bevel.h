@@ -15,7 +15,7 @@ class Bevel : public Control {
  public:
   Bevel(Control& parent, std::string name);
   // Placed, captioned and with its tip as declared.
-  Bevel(Control& parent, const ControlSpec& spec);
+  Bevel(Control& parent, const ControlProps& props);
   bool IsGraphic() const override { return true; }
 
   BevelStyle Style() const { return style_; }

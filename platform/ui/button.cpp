@@ -2,8 +2,8 @@
 
 namespace ui {
 
-Button::Button(Control& parent, const ControlSpec& spec)
-    : WinControl(parent, spec), caption_(spec.caption), isDefault_(spec.isDefault), isCancel_(spec.isCancel) {
+Button::Button(Control& parent, const ControlProps& props)
+    : WinControl(parent, props), caption_(props.caption), isDefault_(props.isDefault), isCancel_(props.isCancel) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

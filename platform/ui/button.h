@@ -11,7 +11,7 @@ namespace ui {
 
 class Button : public WinControl {
  public:
-  Button(Control& parent, const ControlSpec& spec);
+  Button(Control& parent, const ControlProps& props);
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-CheckBox::CheckBox(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), caption_(spec.caption) {
+CheckBox::CheckBox(Control& parent, const ControlProps& props) : WinControl(parent, props), caption_(props.caption) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

@@ -10,7 +10,7 @@ namespace ui {
 
 class CheckBox : public WinControl {
  public:
-  CheckBox(Control& parent, const ControlSpec& spec);
+  CheckBox(Control& parent, const ControlProps& props);
 
   const std::string& Caption() const { return caption_; }
   bool Checked() const { return checked_; }

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-ComboBox::ComboBox(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), items_(spec.items) {
+ComboBox::ComboBox(Control& parent, const ControlProps& props) : WinControl(parent, props), items_(props.items) {
   SetColor(SystemColor(syscolor::kWindow));
   AttachPeer(backend::CreatePeer(*this));
 }

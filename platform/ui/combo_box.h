@@ -12,7 +12,7 @@ namespace ui {
 
 class ComboBox : public WinControl {
  public:
-  ComboBox(Control& parent, const ControlSpec& spec);
+  ComboBox(Control& parent, const ControlProps& props);
 
   const std::vector<std::string>& Items() const { return items_; }
   // New rows select none.

@@ -21,7 +21,7 @@ class Form;
 //                            .hint = "登録ファイルのパス"}};
 // Each widget uses the fields that apply to it; graphic controls too, so
 // that a window's header reads like its control table.
-struct ControlSpec {
+struct ControlProps {
   std::string name = {};
   Rect bounds = {};
   std::string caption = {};  // label, button, check box

@@ -2,7 +2,7 @@
 
 namespace ui {
 
-Edit::Edit(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), readOnly_(spec.readOnly) {
+Edit::Edit(Control& parent, const ControlProps& props) : WinControl(parent, props), readOnly_(props.readOnly) {
   SetColor(SystemColor(syscolor::kWindow));
   AttachPeer(backend::CreatePeer(*this));
 }

@@ -11,7 +11,7 @@ namespace ui {
 
 class Edit : public WinControl {
  public:
-  Edit(Control& parent, const ControlSpec& spec);
+  Edit(Control& parent, const ControlProps& props);
 
   const std::string& Text() const { return text_; }
   // Never fires onChange: that is for the user's typing.

@@ -4,11 +4,11 @@
 
 namespace ui {
 
-Gauge::Gauge(Control& parent, const ControlSpec& spec)
-    : Control(parent.Program(), &RequireContainer(parent), spec.name) {
-  SetBounds(spec.bounds);
-  SetHint(spec.hint);
-  SetShowHint(!spec.hint.empty());
+Gauge::Gauge(Control& parent, const ControlProps& props)
+    : Control(parent.Program(), &RequireContainer(parent), props.name) {
+  SetBounds(props.bounds);
+  SetHint(props.hint);
+  SetShowHint(!props.hint.empty());
   SetColor(SystemColor(syscolor::kInactiveBorder));
   AttachPeer(backend::CreatePeer(*this));
 }

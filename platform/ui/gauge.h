@@ -15,7 +15,7 @@ class Gauge : public Control {
   static constexpr int kMaxProgress = 100;
 
   // Placed and with its tip as declared; empty, on the inactive-border colour.
-  Gauge(Control& parent, const ControlSpec& spec);
+  Gauge(Control& parent, const ControlProps& props);
   bool IsGraphic() const override { return true; }
 
   // The percentage shown, kept within 0..100.

@@ -7,10 +7,10 @@ Image::Image(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Image::Image(Control& parent, const ControlSpec& spec) : Image(parent, spec.name) {
-  SetBounds(spec.bounds);
-  SetHint(spec.hint);
-  SetShowHint(!spec.hint.empty());
+Image::Image(Control& parent, const ControlProps& props) : Image(parent, props.name) {
+  SetBounds(props.bounds);
+  SetHint(props.hint);
+  SetShowHint(!props.hint.empty());
 }
 
 void Image::SetPicture(platform::Icon icon) {

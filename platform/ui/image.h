@@ -14,7 +14,7 @@ class Image : public Control {
  public:
   Image(Control& parent, std::string name);
   // Placed, captioned and with its tip as declared.
-  Image(Control& parent, const ControlSpec& spec);
+  Image(Control& parent, const ControlProps& props);
   bool IsGraphic() const override { return true; }
 
   const platform::Icon& Picture() const { return picture_; }

@@ -7,11 +7,11 @@ Label::Label(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Label::Label(Control& parent, const ControlSpec& spec) : Label(parent, spec.name) {
-  SetBounds(spec.bounds);
-  SetCaption(spec.caption);
-  SetHint(spec.hint);
-  SetShowHint(!spec.hint.empty());
+Label::Label(Control& parent, const ControlProps& props) : Label(parent, props.name) {
+  SetBounds(props.bounds);
+  SetCaption(props.caption);
+  SetHint(props.hint);
+  SetShowHint(!props.hint.empty());
 }
 
 void Label::SetCaption(std::string caption) {

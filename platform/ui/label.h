@@ -13,7 +13,7 @@ class Label : public Control {
  public:
   Label(Control& parent, std::string name);
   // Placed, captioned and with its tip as declared.
-  Label(Control& parent, const ControlSpec& spec);
+  Label(Control& parent, const ControlProps& props);
   bool IsGraphic() const override { return true; }
 
   const std::string& Caption() const { return caption_; }

@@ -4,8 +4,8 @@
 
 namespace ui {
 
-ListView::ListView(Control& parent, const ControlSpec& spec, std::vector<ListColumn> columns)
-    : WinControl(parent, spec), columns_(std::move(columns)) {
+ListView::ListView(Control& parent, const ControlProps& props, std::vector<ListColumn> columns)
+    : WinControl(parent, props), columns_(std::move(columns)) {
   SetColor(SystemColor(syscolor::kWindow));
   AttachPeer(backend::CreatePeer(*this));
 }

@@ -21,7 +21,7 @@ using ListRow = std::vector<std::string>;
 
 class ListView : public WinControl {
  public:
-  ListView(Control& parent, const ControlSpec& spec, std::vector<ListColumn> columns);
+  ListView(Control& parent, const ControlProps& props, std::vector<ListColumn> columns);
 
   const std::vector<ListColumn>& Columns() const { return columns_; }
   // Every row holds one text per column: missing ones are empty, extra ones dropped.

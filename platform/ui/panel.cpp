@@ -4,14 +4,14 @@ namespace ui {
 
 namespace {
 
-ControlSpec WithoutTabStop(ControlSpec spec) {
-  spec.tabStop = false;
-  return spec;
+ControlProps WithoutTabStop(ControlProps props) {
+  props.tabStop = false;
+  return props;
 }
 
 }  // namespace
 
-Panel::Panel(Control& parent, ControlSpec spec) : WinControl(parent, WithoutTabStop(std::move(spec))) {
+Panel::Panel(Control& parent, ControlProps props) : WinControl(parent, WithoutTabStop(std::move(props))) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

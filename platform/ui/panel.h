@@ -11,7 +11,7 @@ namespace ui {
 class Panel : public WinControl {
  public:
   // A panel is no tab stop of its own; its controls are.
-  Panel(Control& parent, ControlSpec spec);
+  Panel(Control& parent, ControlProps props);
   bool IsContainer() const override { return true; }
 
   bool Lowered() const { return lowered_; }

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-SpinButton::SpinButton(Control& parent, const ControlSpec& spec) : WinControl(parent, spec), horizontal_(spec.horizontal) {
+SpinButton::SpinButton(Control& parent, const ControlProps& props) : WinControl(parent, props), horizontal_(props.horizontal) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

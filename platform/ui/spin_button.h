@@ -12,7 +12,7 @@ namespace ui {
 
 class SpinButton : public WinControl {
  public:
-  SpinButton(Control& parent, const ControlSpec& spec);
+  SpinButton(Control& parent, const ControlProps& props);
 
   bool Horizontal() const { return horizontal_; }
   int Min() const { return min_; }

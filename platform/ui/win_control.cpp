@@ -4,13 +4,13 @@
 
 namespace ui {
 
-WinControl::WinControl(Control& parent, const ControlSpec& spec)
-    : Control(parent.Program(), &RequireContainer(parent), spec.name), form_(parent.OwnerForm()), tabStop_(spec.tabStop) {
+WinControl::WinControl(Control& parent, const ControlProps& props)
+    : Control(parent.Program(), &RequireContainer(parent), props.name), form_(parent.OwnerForm()), tabStop_(props.tabStop) {
   // The peer does not exist yet: the widget's own constructor attaches it
   // once everything is set, so these reach the platform with it.
-  SetBounds(spec.bounds);
-  SetHint(spec.hint);
-  SetShowHint(!spec.hint.empty());
+  SetBounds(props.bounds);
+  SetHint(props.hint);
+  SetShowHint(!props.hint.empty());
   form_.AddToTabOrder(*this);
 }
 

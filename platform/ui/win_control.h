@@ -15,7 +15,7 @@ class Form;
 
 class WinControl : public Control {
  public:
-  WinControl(Control& parent, const ControlSpec& spec);
+  WinControl(Control& parent, const ControlProps& props);
   ~WinControl() override;
 
   bool TabStop() const { return tabStop_; }

@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <vector>
 
+#include "control/free_res.h"
+#include "control/resource_figures.h"
 #include "core/app.h"
 #include "mainwindow/main_window.h"
 
@@ -15,6 +18,7 @@ constexpr ui::ColorValue kBlue = 0x00FF0000;
 constexpr ui::ColorValue kRed = 0x000000FF;
 constexpr unsigned kNowTimeInterval = 500;
 constexpr int kListItemHeight = 12;
+constexpr char kPlainCaption[] = "Control Window";
 
 // The entry toggles its own check mark before the handler runs.
 void BindSelfChecking(ui::MenuItem& item, std::function<void()> handler) {
@@ -26,8 +30,9 @@ void BindSelfChecking(ui::MenuItem& item, std::function<void()> handler) {
 
 }  // namespace
 
-TForm5::TForm5(App& app) : ui::Form(app.Ui(), "Form5", "Control Window", ui::BorderStyle::ToolWindow), app_(app) {
+TForm5::TForm5(App& app) : ui::Form(app.Ui(), "Form5", kPlainCaption, ui::BorderStyle::ToolWindow), app_(app) {
   SetClientSize({226, 41});
+  fullWidth_ = Width();
   PlName.SetColor(ui::SystemColor(ui::syscolor::kBtnFace));
   PlName.SetFlat(true);
   PlName.SetItemHeight(kListItemHeight);
@@ -70,20 +75,23 @@ TForm5::TForm5(App& app) : ui::Form(app.Ui(), "Form5", "Control Window", ui::Bor
 
 void TForm5::BuildPopupMenu1() {
   ui::MenuItem& root = PopupMenu1.Items();
+  const auto command = [](ui::MenuItem& entry, std::function<void()> handler) {
+    entry.onClick = [handler = std::move(handler)](ui::MenuItem&) { handler(); };
+  };
   ui::MenuItem& panel = root.Add("N3", "コントロールパネル(&C)");
-  panel.Add("Open1", "コントロールパネルを開く(&O)");
+  command(panel.Add("Open1", "コントロールパネルを開く(&O)"), [this] { Open1Click(); });
   panel.Add("N1", "-");
-  panel.Add("S1", "システムのプロパティ(&S)");
-  panel.Add("I1", "インターネットオプション(&I)");
-  panel.Add("N2", "アプリケーションの追加と削除(&A)");
+  command(panel.Add("S1", "システムのプロパティ(&S)"), [this] { S1Click(); });
+  command(panel.Add("I1", "インターネットオプション(&I)"), [this] { I1Click(); });
+  command(panel.Add("N2", "アプリケーションの追加と削除(&A)"), [this] { N2Click(); });
   ui::MenuItem& windows = root.Add("Windows1", "Windowsの終了(&U)");
-  windows.Add("N4", "シャットダウン(&S)");
-  windows.Add("N5", "再起動(&R)");
-  root.Add("F1", "ファイルの検索(&F)");
-  root.Add("P1", "マイコンピュータ(&P)");
-  root.Add("M1", "マイドキュメント(&D)");
-  root.Add("N7", "ネットワークフォルダ(&N)");
-  root.Add("N8", "ごみ箱を空にする(&B)");
+  command(windows.Add("N4", "シャットダウン(&S)"), [this] { N4Click(); });
+  command(windows.Add("N5", "再起動(&R)"), [this] { N5Click(); });
+  command(root.Add("F1", "ファイルの検索(&F)"), [this] { F1Click(); });
+  command(root.Add("P1", "マイコンピュータ(&P)"), [this] { P1Click(); });
+  command(root.Add("M1", "マイドキュメント(&D)"), [this] { M1Click(); });
+  command(root.Add("N7", "ネットワークフォルダ(&N)"), [this] { N7Click(); });
+  command(root.Add("N8", "ごみ箱を空にする(&B)"), [this] { N8Click(); });
   root.Add("N6", "-");
   ui::MenuItem& translucency = root.Add("H1", "半透明化設定(&H)");
   BindSelfChecking(translucency.Add("N9", "コントロールウィンドウ(&C)"), [this] { N9Click(); });
@@ -235,11 +243,44 @@ void TForm5::FormDeactivate() {
 }
 
 void TForm5::NowTimeTimer() {
+  PointerTest();
+  const LauncherState& state = app_.State();
+  platform::Services& services = app_.Services();
+  SetCaption(state.Time ? ClockText(services.Locale, services.System.Now()) : kPlainCaption);
+  app_.Ui().ProcessMessages();
+  if (!app_.State().MemSysShow) return;
+  ShowMemory();
+  if (!services.System.IsNtFamily()) ShowSystemResources();
+}
+
+void TForm5::PointerTest() {
   // Off to either side, the pointer lets the main window hide although this
   // window is still active; its height is not looked at.
   if (!ControlActive) return;
   const int x = app_.Ui().CursorPos().x;
   if (x < Left() || x > Left() + Width()) app_.Hiding().Allow();
+}
+
+void TForm5::ShowMemory() {
+  platform::Services& services = app_.Services();
+  const platform::MemoryStatus memory = services.System.Memory();
+  MemBar.SetProgress(MemoryInUsePercent(memory));
+  MemBar.SetHint(MemoryHint(memory, services.Locale.ThousandsSeparator()));
+}
+
+void TForm5::ShowSystemResources() {
+  if (systemResourcesFailed_) return;
+  int inUse = 0;
+  try {
+    inUse = 100 - FreeSystemResources(app_.Services().Kernel16, kSystemResources);
+  } catch (const std::runtime_error& error) {
+    // Marked first: ticks keep coming while the message is up.
+    systemResourcesFailed_ = true;
+    app_.ReportError(error.what());
+    return;
+  }
+  SysBar.SetProgress(inUse);
+  SysBar.SetHint("システムリソース使用率 : " + std::to_string(inUse) + "%");
 }
 
 void TForm5::ApplyAppearance() {
@@ -252,8 +293,8 @@ void TForm5::ApplyAppearance() {
     font.color = state.FontColor;
     text->SetFont(font);
   }
-  // Never widened again: switched back on, the gauges stay out of sight until the next start.
-  if (!state.MemSysShow) SetWidth(kNarrowWidth);
+  // Widened again too, so that gauges switched on are seen at once.
+  SetWidth(state.MemSysShow ? fullWidth_ : kNarrowWidth);
 }
 
 }  // namespace pelorin

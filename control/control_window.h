@@ -51,7 +51,22 @@ class TForm5 : public ui::Form {
   void PlNameContextPopup();
   void FormActivate();
   void FormDeactivate();
+  // The pointer test, the clock, and the gauges with their hints.
   void NowTimeTimer();
+
+  // The system commands of PopupMenu1, also run by the tray menu and the hot keys.
+  void Open1Click();
+  void S1Click();
+  void I1Click();
+  void N2Click();
+  void P1Click();
+  void M1Click();
+  void N7Click();
+  void N8Click();
+  void F1Click();
+  // Shutdown and restart after the countdown; the data files are written first.
+  void N4Click();
+  void N5Click();
 
   ui::ComboBox PlName{*this, {.name = "PlName", .bounds = {3, 2, 166, 20}, .tabStop = false}};
   // Wider than the 43 pixels the text needs in ＭＳ Ｐゴシック, so that a
@@ -74,6 +89,8 @@ class TForm5 : public ui::Form {
   // TwoStep waits in the middle of its range, so that both arrows can move it.
   static constexpr int kTwoStepRest = 1;
 
+  enum class SessionEnd { Shutdown, Restart };
+
   void FormCreate();
   void FormShow();
   void BuildPopupMenu1();
@@ -86,6 +103,14 @@ class TForm5 : public ui::Form {
   void ControlMenu();
   // AlphaBar's own right-click menu, which leaves ControlActive alone.
   void AlphaBarMenu();
+  void PointerTest();
+  void ShowMemory();
+  void ShowSystemResources();
+  // Control.exe with an applet (or none).
+  void ControlPanel(const std::string& applet);
+  // Explorer on a shell folder.
+  void ExplorerOn(const std::string& folder);
+  void EndSessionAfterCountdown(SessionEnd end);
 
   App& app_;
   // The navigation is filled at the first showing.
@@ -93,6 +118,10 @@ class TForm5 : public ui::Form {
   // AlphaBar's position before the user's last click: a click at the end of
   // its range does not move it, and then does nothing.
   int alphaLevel_ = 0;
+  // The width with the gauges, as created.
+  int fullWidth_ = 0;
+  // Set once the free-resources query failed: its error is reported once, not at every tick.
+  bool systemResourcesFailed_ = false;
 };
 
 }  // namespace pelorin

@@ -47,14 +47,14 @@ int App::Run() {
     ui_.Run();
     return 0;
   } catch (const std::exception& error) {
-    ReportFatal(error.what());
+    ReportError(error.what());
   } catch (...) {
-    ReportFatal(platform::kUnexpectedErrorText);
+    ReportError(platform::kUnexpectedErrorText);
   }
   return 1;
 }
 
-void App::ReportFatal(const char* text) {
+void App::ReportError(const char* text) {
   try {
     ui_.ShowMessage(text, kApplicationTitle, platform::MessageStyle::Error);
   } catch (...) {

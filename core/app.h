@@ -54,6 +54,10 @@ class App {
   LoadResult LoadAll();
   bool SaveAll();
 
+  // The program's error report: a message box with the text and an error
+  // icon. It never throws.
+  void ReportError(const char* text);
+
   TForm1& MainWindow() { return *form1_; }
   TForm2& AddItemDialog() { return *form2_; }
   TFrmIconChenge& IconChooser() { return *iconChooser_; }
@@ -67,9 +71,6 @@ class App {
   TForm12& EdgeStrip() { return *form12_; }
 
  private:
-  // Reports an error that ended start-up or the message loop.
-  void ReportFatal(const char* text);
-
   ui::Application& ui_;
   platform::Services& services_;
   LauncherState state_;

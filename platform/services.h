@@ -7,10 +7,13 @@ namespace platform {
 class Dde;
 class FileSystem;
 class Icons;
+class Kernel16;
 class KeyNames;
+class Locale;
 class Shell;
 class ShellLinks;
 class SingleInstance;
+class System;
 
 struct Services {
   FileSystem& Files;
@@ -20,6 +23,9 @@ struct Services {
   platform::Icons& Icons;
   ShellLinks& Links;
   platform::Dde& Dde;
+  platform::System& System;
+  platform::Locale& Locale;
+  platform::Kernel16& Kernel16;
 };
 
 }  // namespace platform

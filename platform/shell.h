@@ -1,5 +1,6 @@
 #pragma once
-// Starting programs, documents and folders through the shell (ShellExecuteA).
+// The shell: starting programs, documents and folders (ShellExecuteA), its
+// special folders, and the recycle bin.
 
 #include <optional>
 #include <string>
@@ -17,6 +18,9 @@ inline constexpr int kShowMaximized = 3;
 inline constexpr int kShow = 5;
 inline constexpr int kShowMinNoActive = 7;
 
+// Special folders (CSIDL_*).
+inline constexpr int kFolderPersonal = 5;
+
 class Shell {
  public:
   virtual ~Shell() = default;
@@ -28,6 +32,10 @@ class Shell {
   virtual bool Execute(ui::Form* owner, const std::string& verb, const std::string& file,
                        const std::string& parameters, const std::optional<std::string>& folder,
                        int showCommand) = 0;
+  // The path of a special folder, or nothing when the system cannot say.
+  virtual std::optional<std::string> SpecialFolderPath(int folder) = 0;
+  // Empties the recycle bin of every drive without asking the user.
+  virtual void EmptyRecycleBin(ui::Form* owner) = 0;
 };
 
 }  // namespace platform

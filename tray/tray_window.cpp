@@ -1,16 +1,91 @@
 #include "tray/tray_window.h"
 
+#include "control/control_window.h"
 #include "core/app.h"
+#include "core/hotkey_text.h"
+#include "mainwindow/main_window.h"
 
 namespace pelorin {
 
-TForm7::TForm7(App& app)
-    : ui::Form(app.Ui(), "Form7", "TaskTryIcon", ui::BorderStyle::ToolWindow), TryIcon(*this, "TryIcon"), app_(app) {
+TForm7::TForm7(App& app) : ui::Form(app.Ui(), "Form7", "TaskTryIcon", ui::BorderStyle::ToolWindow), app_(app) {
+  BuildTaskMemu();
+  TryIcon.onMouseDown = [this](ui::MouseButton button) { WndProc(button); };
+  HotKeys.onHotKey = [this](int id) { WMHotKey(id); };
+  FormCreate();
+}
+
+void TForm7::BuildTaskMemu() {
+  ui::MenuItem& root = TaskMemu.Items();
+  root.Add("Windows1", "Windowsシャットダウン").onClick = [this](ui::MenuItem&) { Windows1Click(); };
+  root.Add("Windows2", "Windowsリブート").onClick = [this](ui::MenuItem&) { Windows2Click(); };
+  root.Add("N3", "-");
+  root.Add("PelorinC1", "Pelorinを終了する").onClick = [this](ui::MenuItem&) { PelorinC1Click(); };
+  // キャンセル only closes the menu.
+  root.Add("C1", "キャンセル");
+}
+
+void TForm7::FormCreate() {
+  const LauncherState& state = app_.State();
   // The state as loaded: on a first run TaskCheck is still FALSE here, so the
   // icon appears from the second start on.
-  if (app_.State().TaskCheck) TryIcon.Add(kTrayTip);
+  if (state.TaskCheck) TryIcon.Add(kTrayTip);
+  const std::string* texts[kHotKeyCount] = {&state.HotClp,      &state.HotMyComputer, &state.HotSearch,
+                                            &state.HotTrashBox, &state.HotExit,       &state.HotReBoot};
+  for (int id = 0; id < kHotKeyCount; ++id) SetHotKey(*texts[id], id);
 }
 
 void TForm7::DeleteTryIcon() { TryIcon.Remove(); }
+
+void TForm7::SetHotKey(const std::string& text, int id) {
+  const HotKeyRegistration registration = RegistrationOf(text, app_.Services().Keys);
+  HotKeys.Unregister(id);
+  HotKeys.Register(id, registration.Modifiers, registration.Key);
+}
+
+void TForm7::WMHotKey(int id) {
+  TForm5& control = app_.ControlWindow();
+  const EdgeHiding::Pause pause(app_.Hiding());
+  switch (id) {
+    case kHotClp:
+      control.Open1Click();
+      break;
+    case kHotMyComputer:
+      control.P1Click();
+      break;
+    case kHotSearch:
+      control.F1Click();
+      break;
+    case kHotTrashBox:
+      control.N8Click();
+      break;
+    case kHotExit:
+      control.N4Click();
+      break;
+    case kHotReBoot:
+      control.N5Click();
+      break;
+    default:
+      break;
+  }
+}
+
+void TForm7::WndProc(ui::MouseButton button) {
+  if (button == ui::MouseButton::Left) {
+    // A main window hidden at a screen edge stays hidden.
+    app_.MainWindow().BringToForeground();
+  } else if (button == ui::MouseButton::Right) {
+    TaskMemu.Popup(app_.Ui().CursorPos());
+  }
+}
+
+void TForm7::Windows1Click() { app_.ControlWindow().N4Click(); }
+
+void TForm7::Windows2Click() { app_.ControlWindow().N5Click(); }
+
+void TForm7::PelorinC1Click() {
+  DeleteTryIcon();
+  app_.SaveAll();
+  app_.MainWindow().Close();
+}
 
 }  // namespace pelorin

@@ -8,11 +8,13 @@
 #include "platform/headless/call_log.h"
 #include "platform/headless/fake_dde.h"
 #include "platform/headless/fake_file_system.h"
+#include "platform/headless/fake_kernel16.h"
 #include "platform/headless/fake_key_names.h"
 #include "platform/headless/fake_shell.h"
 #include "platform/headless/fake_shell_icons.h"
 #include "platform/headless/fake_shell_links.h"
 #include "platform/headless/fake_single_instance.h"
+#include "platform/headless/fake_system.h"
 #include "platform/services.h"
 
 namespace platform::headless {
@@ -27,7 +29,9 @@ class FakeServices {
         Icons(&Log),
         Links(&Log),
         Dde(&Log),
-        Services{Files, Keys, Instance, Shell, Icons, Links, Dde} {}
+        System(&Log),
+        Kernel16(&Log),
+        Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -39,6 +43,9 @@ class FakeServices {
   FakeIcons Icons;
   FakeShellLinks Links;
   FakeDde Dde;
+  FakeSystem System;
+  FakeLocale Locale;
+  FakeKernel16 Kernel16;
   platform::Services Services;
 };
 

@@ -19,4 +19,14 @@ bool FakeShell::Execute(ui::Form* owner, const std::string& verb, const std::str
   return !(refuses_ && refuses_(call));
 }
 
+std::optional<std::string> FakeShell::SpecialFolderPath(int folder) {
+  log_->Record("SpecialFolderPath " + std::to_string(folder));
+  const auto found = specialFolders_.find(folder);
+  return found != specialFolders_.end() ? found->second : std::nullopt;
+}
+
+void FakeShell::EmptyRecycleBin(ui::Form* owner) {
+  log_->Record("EmptyRecycleBin owner=" + (owner ? owner->Name() : std::string()));
+}
+
 }  // namespace platform::headless

@@ -1,8 +1,10 @@
 #pragma once
 // Shell stand-in for tests: records every start with its arguments and
 // starts nothing. Each call succeeds unless the test's refusal rule says no.
+// Special folders are those the test set; the recycle bin is only recorded.
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,13 @@ class FakeShell : public Shell {
 
   bool Execute(ui::Form* owner, const std::string& verb, const std::string& file, const std::string& parameters,
                const std::optional<std::string>& folder, int showCommand) override;
+  // Records "SpecialFolderPath <folder>".
+  std::optional<std::string> SpecialFolderPath(int folder) override;
+  // Records "EmptyRecycleBin owner=<form>".
+  void EmptyRecycleBin(ui::Form* owner) override;
+
+  // A folder the test did not set (or set to nothing) is one the system cannot determine.
+  void SetSpecialFolder(int folder, std::optional<std::string> path) { specialFolders_[folder] = std::move(path); }
 
   const std::vector<ShellCall>& Calls() const { return calls_; }
   void ClearCalls() { calls_.clear(); }
@@ -46,6 +55,7 @@ class FakeShell : public Shell {
   CallLog* log_;
   std::vector<ShellCall> calls_;
   std::function<bool(const ShellCall&)> refuses_;
+  std::map<int, std::optional<std::string>> specialFolders_;
 };
 
 // "Execute owner=Form1 verb=OPEN file=C:\a.exe parameters=-x folder=C:\ show=1"; folder=(none) for no folder.

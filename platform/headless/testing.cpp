@@ -192,6 +192,10 @@ void ClickTrayIcon(TrayIcon& icon, MouseButton button) {
   icon.SignalMouseDown(button);
 }
 
+bool InNotificationArea(const TrayIcon& icon) { return PeerOf(icon.Owner().Program()).InNotificationArea(icon); }
+
+void RebuildNotificationArea(Application& app) { PeerOf(app).RebuildNotificationArea(); }
+
 bool PressHotKey(Application& app, unsigned modifiers, unsigned virtualKey) {
   return PeerOf(app).PressHotKey(modifiers, virtualKey);
 }

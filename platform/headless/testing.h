@@ -72,6 +72,10 @@ void Activate(Form& form);
 // The user turns to another program: no form of ours stays active.
 void ActivateOtherProgram(Application& app);
 void ClickTrayIcon(TrayIcon& icon, MouseButton button);
+// Whether the icon is in the notification area now.
+bool InNotificationArea(const TrayIcon& icon);
+// The shell restarts: the notification area starts empty.
+void RebuildNotificationArea(Application& app);
 // Returns whether one of our registrations took the combination.
 bool PressHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
 

@@ -398,17 +398,6 @@ bool HotKeysPeer::Register(int id, unsigned modifiers, unsigned virtualKey) {
 
 void HotKeysPeer::Unregister(int id) { app_.UnregisterHotKey(*this, id); }
 
-namespace {
-
-// The tray icon's state is the TrayIcon's own Shown() and Tip().
-class TrayIconPeer : public ui::TrayIconPeer {
- public:
-  void Add() override {}
-  void Remove() override {}
-};
-
-}  // namespace
-
 }  // namespace ui::headless
 
 namespace ui::backend {
@@ -440,8 +429,6 @@ std::unique_ptr<Peer> CreatePeer(Panel&) { return std::make_unique<headless::Rec
 std::unique_ptr<Peer> CreatePeer(Timer& timer) { return std::make_unique<headless::TimerPeer>(timer); }
 
 std::unique_ptr<ImageListPeer> CreatePeer(ImageList&) { return std::make_unique<headless::ImageListPeer>(); }
-
-std::unique_ptr<TrayIconPeer> CreatePeer(TrayIcon&) { return std::make_unique<headless::TrayIconPeer>(); }
 
 std::unique_ptr<HotKeysPeer> CreatePeer(HotKeys& keys) { return std::make_unique<headless::HotKeysPeer>(keys); }
 

@@ -24,6 +24,7 @@
 #include "platform/ui/hot_keys.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/timer.h"
+#include "platform/ui/tray_icon.h"
 
 namespace ui::headless {
 
@@ -168,6 +169,14 @@ class ApplicationPeer : public ui::ApplicationPeer {
   bool PressHotKey(unsigned modifiers, unsigned virtualKey);
   const std::vector<HotKeyRegistration>& HotKeyRegistrations() const { return hotKeys_; }
 
+  // The notification area: which of the program's tray icons are in it.
+  void AddTrayIcon(TrayIcon& icon) { trayIcons_.push_back(&icon); }
+  void RemoveTrayIcon(TrayIcon& icon);
+  void SetInNotificationArea(const TrayIcon& icon, bool in);
+  bool InNotificationArea(const TrayIcon& icon) const;
+  // The shell restarted: the area is empty, and every icon's owner is told.
+  void RebuildNotificationArea();
+
   // The script.
   void AttachScript();
   void DetachScript();
@@ -201,6 +210,8 @@ class ApplicationPeer : public ui::ApplicationPeer {
   std::vector<TimerPeer*> timers_;
 
   std::vector<HotKeyRegistration> hotKeys_;
+  std::vector<TrayIcon*> trayIcons_;
+  std::vector<const TrayIcon*> inNotificationArea_;
 
   bool scriptAttached_ = false;
   int expectationCount_ = 0;

@@ -45,4 +45,8 @@ void TrayIcon::SignalMouseDown(MouseButton button) {
   if (onMouseDown) onMouseDown(button);
 }
 
+void TrayIcon::SignalNotificationAreaRebuilt() {
+  if (shown_) peer_->Add();
+}
+
 }  // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 // The program's icon in the notification area, owned by a (hidden) form.
-// Mouse messages on the icon arrive through onMouseDown.
+// Mouse messages on the icon arrive through onMouseDown. A shown icon comes
+// back by itself when the shell rebuilds the area (after a restart).
 
 #include <functional>
 #include <memory>
@@ -31,6 +32,8 @@ class TrayIcon : public Component {
   std::function<void(MouseButton)> onMouseDown;
 
   void SignalMouseDown(MouseButton button);
+  // The shell restarted with an empty notification area.
+  void SignalNotificationAreaRebuilt();
 
  private:
   std::string tip_;

@@ -1,6 +1,7 @@
 #include "platform/win32/shell_win32.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace platform::win32 {
 
@@ -11,6 +12,16 @@ bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::st
                     parameters.c_str(), folder ? folder->c_str() : nullptr, showCommand);
   // Values above 32 mean success.
   return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::optional<std::string> ShellWin32::SpecialFolderPath(int folder) {
+  char path[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathA(nullptr, path, folder, FALSE) || path[0] == '\0') return std::nullopt;
+  return std::string(path);
+}
+
+void ShellWin32::EmptyRecycleBin(ui::Form* owner) {
+  SHEmptyRecycleBinA(ownerWindow_ ? ownerWindow_(owner) : nullptr, nullptr, SHERB_NOCONFIRMATION);
 }
 
 }  // namespace platform::win32

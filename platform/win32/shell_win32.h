@@ -16,6 +16,8 @@ class ShellWin32 : public Shell {
 
   bool Execute(ui::Form* owner, const std::string& verb, const std::string& file, const std::string& parameters,
                const std::optional<std::string>& folder, int showCommand) override;
+  std::optional<std::string> SpecialFolderPath(int folder) override;
+  void EmptyRecycleBin(ui::Form* owner) override;
 
  private:
   std::function<HWND(ui::Form*)> ownerWindow_;

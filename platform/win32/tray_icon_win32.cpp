@@ -15,12 +15,17 @@ namespace {
 
 // The notification-area icon through the first (88-byte) NOTIFYICONDATAA,
 // which every shell version accepts. Its mouse messages arrive at the owner
-// form's window as the callback message.
+// form's window as the callback message; a restarted shell announces its new
+// notification area with the registered message "TaskbarCreated".
 class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
  public:
   explicit TrayIconWin32(TrayIcon& icon)
-      : icon_(icon), form_(FormWin32::Of(icon.Owner())), app_(ApplicationWin32::Of(icon.Owner().Program())) {
+      : icon_(icon),
+        form_(FormWin32::Of(icon.Owner())),
+        app_(ApplicationWin32::Of(icon.Owner().Program())),
+        taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
     form_.AddMessageHandler(TrayIcon::kCallbackMessage, *this);
+    if (taskbarCreated_ != 0) form_.AddMessageHandler(taskbarCreated_, *this);
   }
   ~TrayIconWin32() override {
     if (added_) Remove();
@@ -55,7 +60,11 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
     return data;
   }
 
-  bool OnMessage(UINT, WPARAM, LPARAM lParam) override {
+  bool OnMessage(UINT message, WPARAM, LPARAM lParam) override {
+    if (message == taskbarCreated_) {
+      icon_.SignalNotificationAreaRebuilt();
+      return false;
+    }
     switch (static_cast<UINT>(lParam)) {
       case WM_LBUTTONDOWN:
         icon_.SignalMouseDown(MouseButton::Left);
@@ -72,6 +81,7 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
   TrayIcon& icon_;
   FormWin32& form_;
   ApplicationWin32& app_;
+  const UINT taskbarCreated_;
   bool added_ = false;
 };
 

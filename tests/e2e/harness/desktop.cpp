@@ -47,13 +47,18 @@ void Desktop::PressKeys(const std::string& keys, const std::optional<std::string
   }
 }
 
-std::optional<std::uint32_t> Desktop::Opacity(const std::string& title) const {
+std::optional<std::string> Desktop::VisibleWindowId(const std::string& title) const {
   const std::vector<std::string> search = {"xdotool", "search", "--onlyvisible", "--limit", "1", "--name",
                                            "^" + title + "$"};
   const RunResult found = Run({.argv = search, .env = environment_.Env()}, kToolTimeout);
-  if (found.status != 0) throw std::runtime_error("no visible X window titled " + title);
-  const std::string id = found.out.substr(0, found.out.find('\n'));
-  const std::vector<std::string> xprop = {"xprop", "-id", id, "_NET_WM_WINDOW_OPACITY"};
+  if (found.status != 0 || found.out.empty()) return std::nullopt;
+  return found.out.substr(0, found.out.find('\n'));
+}
+
+std::optional<std::uint32_t> Desktop::Opacity(const std::string& title) const {
+  const std::optional<std::string> id = VisibleWindowId(title);
+  if (!id) throw std::runtime_error("no visible X window titled " + title);
+  const std::vector<std::string> xprop = {"xprop", "-id", *id, "_NET_WM_WINDOW_OPACITY"};
   const RunResult property = Run({.argv = xprop, .env = environment_.Env()}, kToolTimeout);
   // "_NET_WM_WINDOW_OPACITY(CARDINAL) = 3368601800", or "... not found."
   const std::size_t equals = property.out.find(" = ");

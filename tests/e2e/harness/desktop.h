@@ -29,11 +29,14 @@ class Desktop {
   // _NET_WM_WINDOW_OPACITY of the visible X window titled title (Wine sets
   // it for a layered window: 0xFFFFFFFF is opaque); nothing when unset.
   std::optional<std::uint32_t> Opacity(const std::string& title) const;
+  // Whether an X window titled title is visible, of whatever Wine prefix.
+  bool ShowsWindow(const std::string& title) const { return VisibleWindowId(title).has_value(); }
 
   // Saves the part of the screen inside rect (clipped to the screen) as PNG.
   void SaveScreenshot(const std::filesystem::path& file, const std::optional<Rect>& rect) const;
 
  private:
+  std::optional<std::string> VisibleWindowId(const std::string& title) const;
   void Xdotool(std::vector<std::string> arguments) const;
   void Tool(const std::vector<std::string>& argv) const;
 

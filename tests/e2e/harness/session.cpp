@@ -236,19 +236,23 @@ E2eSession::~E2eSession() {
   for (auto& program : programs_) program->child.Kill();
 }
 
-Program E2eSession::Start(const fs::path& exe, const std::vector<std::string>& arguments, const fs::path& folder) {
+std::shared_ptr<Program::State> E2eSession::Spawn(const fs::path& exe, const std::vector<std::string>& arguments,
+                                                  const fs::path& folder, const std::vector<std::string>& env) {
   auto state = std::make_shared<Program::State>();
   state->session = this;
   state->exe = fs::absolute(exe);
   fs::create_directories(logDir_);
   state->log = logDir_ / (std::to_string(programs_.size() + 1) + "-" + exe.filename().string() + ".log");
-  SpawnOptions options{.argv = {"wine", state->exe.string()},
-                       .env = environment_.Env(),
-                       .cwd = folder.empty() ? stageDir_ : folder,
-                       .outputFile = state->log};
+  SpawnOptions options{
+      .argv = {"wine", state->exe.string()}, .env = env, .cwd = folder.empty() ? stageDir_ : folder, .outputFile = state->log};
   options.argv.insert(options.argv.end(), arguments.begin(), arguments.end());
   state->child = ChildProcess::Spawn(options);
   programs_.push_back(state);
+  return state;
+}
+
+Program E2eSession::Start(const fs::path& exe, const std::vector<std::string>& arguments, const fs::path& folder) {
+  std::shared_ptr<Program::State> state = Spawn(exe, arguments, folder, environment_.Env());
 
   // Which Windows process it is: one running this exe that no other program
   // of the session has taken (the same exe may run twice).
@@ -271,11 +275,19 @@ Program E2eSession::Start(const fs::path& exe, const std::vector<std::string>& a
   return Program(state);
 }
 
-Program E2eSession::StartPelorin(const StagedFiles& files) {
+fs::path E2eSession::StagePelorin(const StagedFiles& files) const {
   fs::path exe = stageDir_ / "Pelorin.exe";
   fs::copy_file(WineEnvironment::PelorinExe(), exe, fs::copy_options::overwrite_existing);
   for (const auto& [name, bytes] : files) WriteFile(name, bytes);
-  Program program = Start(exe);
+  return exe;
+}
+
+Program E2eSession::StartPelorin(const StagedFiles& files, const OwnPrefix& prefix) {
+  return Program(Spawn(StagePelorin(files), {}, {}, prefix.Env()));
+}
+
+Program E2eSession::StartPelorin(const StagedFiles& files) {
+  Program program = Start(StagePelorin(files));
   program.SetMainWindow({.title = "Pelorin"});
   return program;
 }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "harness/desktop.h"
+#include "harness/own_prefix.h"
 #include "harness/polling.h"
 #include "harness/probe.h"
 #include "harness/records.h"
@@ -95,6 +96,9 @@ class E2eSession {
 
   // Copies Pelorin.exe into the stage folder, files beside it, and starts it.
   Program StartPelorin(const StagedFiles& files = {});
+  // The same in a prefix of the test's own: the program is not seen as a
+  // Windows process (no windows, dialogs or menus through the probe).
+  Program StartPelorin(const StagedFiles& files, const OwnPrefix& prefix);
   // Starts exe (a host path) under Wine with arguments, in folder (default:
   // the stage folder).
   Program Start(const std::filesystem::path& exe, const std::vector<std::string>& arguments = {},
@@ -160,6 +164,11 @@ class E2eSession {
 
  private:
   friend class Program;
+
+  // Copies Pelorin.exe and the files into the stage folder.
+  std::filesystem::path StagePelorin(const StagedFiles& files) const;
+  std::shared_ptr<Program::State> Spawn(const std::filesystem::path& exe, const std::vector<std::string>& arguments,
+                                        const std::filesystem::path& folder, const std::vector<std::string>& env);
 
   WineEnvironment& environment_;
   Probe probe_;

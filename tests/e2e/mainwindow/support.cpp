@@ -40,8 +40,10 @@ StagedFiles PanelFiles(const std::vector<Panel>& panelList, const Options& optio
       std::to_string(options.showLine), std::to_string(options.icLine), std::to_string(options.maxLine),
       Bool(options.popFolder), "0", "ＭＳ Ｐゴシック",
       "-2147483640", "-2147483633", "-2147483633", "-2147483642",
-      Bool(options.clShow), "TRUE", "TRUE", "TRUE", "2", "FALSE", "TRUE", Bool(options.ddCheck),
-      "", "", "", "", "", "",     // the six hot keys
+      Bool(options.clShow), Bool(options.memSysShow), Bool(options.time), "TRUE", "2", "FALSE",
+      Bool(options.taskCheck), Bool(options.ddCheck),
+      options.hotKeys[0], options.hotKeys[1], options.hotKeys[2],
+      options.hotKeys[3], options.hotKeys[4], options.hotKeys[5],
       // main window top, left; control window top, left
       std::to_string(options.mainTop), std::to_string(options.mainLeft),
       std::to_string(options.controlTop), std::to_string(options.controlLeft),

@@ -2,6 +2,7 @@
 // What the main window's end-to-end tests share: data files with a panel
 // of items, the grid's places on the screen, and the pixels of screenshots.
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -37,6 +38,12 @@ struct Options {
   bool clShow = false;
   // Dropped files ask first (the drop menu).
   bool ddCheck = true;
+  bool memSysShow = true;
+  // Off by default: the control window's title then stays "Control Window".
+  bool time = false;
+  bool taskCheck = true;
+  // HotClp, HotMyComputer, HotSearch, HotTrashBox, HotExit, HotReBoot.
+  std::array<std::string, 6> hotKeys;
   // Where the two windows start (outer top left).
   int mainLeft = 111;
   int mainTop = 89;

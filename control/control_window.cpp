@@ -247,8 +247,9 @@ void TForm5::NowTimeTimer() {
   const LauncherState& state = app_.State();
   platform::Services& services = app_.Services();
   SetCaption(state.Time ? ClockText(services.Locale, services.System.Now()) : kPlainCaption);
+  // Lets waiting messages (the main window's timers too) run in the middle of the tick.
   app_.Ui().ProcessMessages();
-  if (!app_.State().MemSysShow) return;
+  if (!state.MemSysShow) return;
   ShowMemory();
   if (!services.System.IsNtFamily()) ShowSystemResources();
 }

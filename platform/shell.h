@@ -20,6 +20,7 @@ inline constexpr int kShowMinNoActive = 7;
 
 // Special folders (CSIDL_*).
 inline constexpr int kFolderPersonal = 5;
+inline constexpr int kFolderStartup = 7;
 
 class Shell {
  public:

@@ -27,7 +27,7 @@ class FakeServices {
         Instance(Log),
         Shell(&Log),
         Icons(&Log),
-        Links(&Log),
+        Links(&Log, &Files),
         Dde(&Log),
         System(&Log),
         Kernel16(&Log),

@@ -1,5 +1,8 @@
 #include "platform/headless/fake_shell_links.h"
 
+#include <filesystem>
+#include <fstream>
+
 namespace platform::headless {
 
 bool FakeShellLinks::Load(const std::string& path, ShellLinkData& link) {
@@ -13,6 +16,11 @@ bool FakeShellLinks::Load(const std::string& path, ShellLinkData& link) {
 FileResult FakeShellLinks::Save(const std::string& path, const ShellLinkData& link) {
   log_->Record("SaveShellLink " + path);
   if (saveFailure_) return FileResult::Failure(*saveFailure_);
+  if (files_) {
+    const std::filesystem::path host = files_->HostPath(path);
+    if (!std::filesystem::is_directory(host.parent_path())) return FileResult::Failure("パスが見つかりません。");
+    std::ofstream(host, std::ios::binary) << "shell link to " << link.TargetPath;
+  }
   links_[path] = link;
   return FileResult::Success();
 }

@@ -1,12 +1,15 @@
 #pragma once
 // Shell-link stand-in for tests: shortcuts live in a table keyed by path.
-// The test puts links there; Save adds to it; every call is recorded.
+// The test puts links there; Save adds to it; every call is recorded. With a
+// fake file system, Save also leaves a file there (so it can be deleted) and
+// fails where the folder is missing, as the shell does.
 
 #include <map>
 #include <optional>
 #include <string>
 
 #include "platform/headless/call_log.h"
+#include "platform/headless/fake_file_system.h"
 #include "platform/shell_links.h"
 
 namespace platform::headless {
@@ -14,7 +17,8 @@ namespace platform::headless {
 class FakeShellLinks : public ShellLinks {
  public:
   // The log may be shared with other fakes; without one the fake keeps its own.
-  explicit FakeShellLinks(CallLog* log = nullptr) : log_(log ? log : &ownLog_) {}
+  explicit FakeShellLinks(CallLog* log = nullptr, FakeFileSystem* files = nullptr)
+      : log_(log ? log : &ownLog_), files_(files) {}
 
   // Records "LoadShellLink <path>"; false for a path not in the table.
   bool Load(const std::string& path, ShellLinkData& link) override;
@@ -32,6 +36,7 @@ class FakeShellLinks : public ShellLinks {
  private:
   CallLog ownLog_;
   CallLog* log_;
+  FakeFileSystem* files_;
   std::map<std::string, ShellLinkData> links_;
   std::optional<std::string> saveFailure_;
 };

@@ -135,6 +135,25 @@ void ToggleCheckBox(CheckBox& box) {
   box.SignalToggled(!box.Checked());
 }
 
+void ChooseRadio(RadioButton& button) {
+  RequireReachable(button, "choose");
+  button.SignalChosen();
+}
+
+void ChooseTab(TabControl& tabs, int index) {
+  RequireReachable(tabs, "choose a tab of");
+  if (index < 0 || index >= static_cast<int>(tabs.Tabs().size())) {
+    throw std::logic_error(headless::Concat(tabs.Name(), " has no tab ", std::to_string(index)));
+  }
+  tabs.SignalTabChosen(index);
+}
+
+void PressInHotKeyBox(HotKeyEdit& box, KeyCombination combination) {
+  RequireReachable(box, "press keys in");
+  box.SetFocus();
+  box.SignalCombination(combination);
+}
+
 void SelectRow(ComboBox& box, int row) {
   RequireReachable(box, "choose in");
   if (row < 0 || row >= static_cast<int>(box.Items().size())) {
@@ -270,6 +289,10 @@ const PopupRecord& PopupExpectation::Shown() const { return Reached(step_).shown
 
 const FileDialogRecord& FileDialogExpectation::Shown() const { return Reached(step_).fileDialog; }
 
+const FontSpec& CommonDialogExpectation::InitialFont() const { return Reached(step_).initialFont; }
+
+ColorValue CommonDialogExpectation::InitialColor() const { return Reached(step_).initialColor; }
+
 Script::Script(Application& app) : peer_(PeerOf(app)) { peer_.AttachScript(); }
 
 Script::~Script() { peer_.DetachScript(); }
@@ -309,6 +332,20 @@ FileDialogExpectation Script::ExpectFolderBrowse(std::optional<std::string> chos
   step.kind = headless::Expectation::Kind::FolderBrowse;
   step.chosenFile = std::move(chosen);
   return FileDialogExpectation(peer_.Expect(std::move(step)));
+}
+
+CommonDialogExpectation Script::ExpectFontDialog(std::optional<FontSpec> chosen) {
+  headless::Expectation step;
+  step.kind = headless::Expectation::Kind::Font;
+  step.chosenFont = std::move(chosen);
+  return CommonDialogExpectation(peer_.Expect(std::move(step)));
+}
+
+CommonDialogExpectation Script::ExpectColorDialog(std::optional<ColorValue> chosen) {
+  headless::Expectation step;
+  step.kind = headless::Expectation::Kind::Color;
+  step.chosenColor = chosen;
+  return CommonDialogExpectation(peer_.Expect(std::move(step)));
 }
 
 void Script::Done() {

@@ -27,9 +27,12 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/spin_button.h"
+#include "platform/ui/hot_key_edit.h"
 #include "platform/ui/hot_keys.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/list_view.h"
+#include "platform/ui/radio_button.h"
+#include "platform/ui/tab_control.h"
 #include "platform/ui/tray_icon.h"
 
 namespace ui::test {
@@ -55,6 +58,10 @@ void PressKey(Form& form, Key key);
 // The windowed controls, as the user works them (the control must be usable).
 void ClickButton(Button& button);
 void ToggleCheckBox(CheckBox& box);
+void ChooseRadio(RadioButton& button);
+void ChooseTab(TabControl& tabs, int index);
+// Presses the combination while the hot-key box has the focus.
+void PressInHotKeyBox(HotKeyEdit& box, KeyCombination combination);
 void SelectRow(ComboBox& box, int row);
 // Clicks a row of the list; -1 clicks below the rows, which selects none.
 void SelectRow(ListView& list, int row);
@@ -152,6 +159,18 @@ class FileDialogExpectation {
   std::shared_ptr<headless::Expectation> step_;
 };
 
+class CommonDialogExpectation {
+ public:
+  explicit CommonDialogExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
+  bool Used() const { return step_->used; }
+  // What the font or colour dialog held when it came up; throw while the step has not been reached.
+  const FontSpec& InitialFont() const;
+  ColorValue InitialColor() const;
+
+ private:
+  std::shared_ptr<headless::Expectation> step_;
+};
+
 class PopupExpectation {
  public:
   explicit PopupExpectation(std::shared_ptr<headless::Expectation> step) : step_(std::move(step)) {}
@@ -181,6 +200,9 @@ class Script {
   // The user chooses that file or folder, or cancels (std::nullopt).
   FileDialogExpectation ExpectFileOpen(std::optional<std::string> chosen);
   FileDialogExpectation ExpectFolderBrowse(std::optional<std::string> chosen);
+  // The user picks that font (face, height, colour) or colour, or cancels (std::nullopt).
+  CommonDialogExpectation ExpectFontDialog(std::optional<FontSpec> chosen);
+  CommonDialogExpectation ExpectColorDialog(std::optional<ColorValue> chosen);
   void Done();
 
  private:

@@ -114,6 +114,10 @@ std::string Expectation::Describe() const {
       return Concat(place, "file-open dialog answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
     case Kind::FolderBrowse:
       return Concat(place, "folder browser answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
+    case Kind::Font:
+      return Concat(place, "font dialog answered ", chosenFont ? Quoted(chosenFont->name) : "Cancel");
+    case Kind::Color:
+      return Concat(place, "colour dialog answered ", chosenColor ? std::to_string(*chosenColor) : "Cancel");
   }
   return place;
 }

@@ -90,7 +90,7 @@ struct FileDialogRecord {
 
 // One step of the script, in the order the test queued it.
 struct Expectation {
-  enum class Kind { MessageBox, Modal, Popup, FileOpen, FolderBrowse };
+  enum class Kind { MessageBox, Modal, Popup, FileOpen, FolderBrowse, Font, Color };
   Kind kind = Kind::MessageBox;
   int number = 0;    // place in the script, from 1
   std::string name;  // modal form, or popup menu ("Menu" or "Form.Menu")
@@ -98,11 +98,16 @@ struct Expectation {
   std::function<void(Form&)> modal;
   PopupUser popup;
   std::optional<std::string> chosenFile;  // FileOpen and FolderBrowse: nothing cancels
+  std::optional<FontSpec> chosenFont;     // Font: nothing cancels
+  std::optional<ColorValue> chosenColor;  // Color: nothing cancels
 
   bool used = false;
   MessageBoxRecord box;
   PopupRecord shownPopup;
   FileDialogRecord fileDialog;
+  std::string dialogOwner;  // Font and Color: the owning form's name
+  FontSpec initialFont;     // what the dialogs held when they came up
+  ColorValue initialColor = 0;
 
   std::string Describe() const;
 };
@@ -131,6 +136,8 @@ class ApplicationPeer : public ui::ApplicationPeer {
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
   std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<FontSpec> RunFontDialog(FontDialog& dialog) override;
+  std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) override;
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override { return cursor_; }
   Size ScreenSize() override { return screen_; }

@@ -13,7 +13,9 @@
 
 namespace ui {
 
+class ColorDialog;
 class FileOpenDialog;
+class FontDialog;
 class Form;
 class MenuItem;
 class PopupMenu;
@@ -38,6 +40,10 @@ class ApplicationPeer {
                                               platform::MessageStyle style) = 0;
   // The file-open dialog; the chosen file, or nothing when cancelled.
   virtual std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) = 0;
+  // The font and colour dialogs over their owner, starting at what they hold;
+  // the choice, or nothing when cancelled.
+  virtual std::optional<FontSpec> RunFontDialog(FontDialog& dialog) = 0;
+  virtual std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) = 0;
   // The folder browser over the owner: the tree starts at the desktop, only
   // file-system folders can be confirmed, title is shown above the tree and
   // root (when not empty) is selected at the start. The chosen folder, or

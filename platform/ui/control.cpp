@@ -70,6 +70,10 @@ void Control::SetFont(FontSpec font) {
   if (StoreIfChanged(font_, std::move(font))) Changed(Property::Font);
 }
 
+void Control::SetCursor(Cursor cursor) {
+  if (StoreIfChanged(cursor_, cursor)) Changed(Property::Cursor);
+}
+
 void Control::BringToFront() {
   if (parent_ == nullptr) {
     // Other programs' windows move above a form behind its back, so raising

@@ -32,6 +32,7 @@ struct ControlProps {
   bool isCancel = false;           // button pressed by Esc
   bool horizontal = false;         // spin button
   bool lowered = false;            // bevel, panel
+  bool centred = false;            // label, edit: text in the middle
   std::vector<std::string> items = {};  // combo box rows
 };
 
@@ -107,6 +108,10 @@ class Control {
   const FontSpec& Font() const { return font_; }
   void SetFont(FontSpec font);
 
+  // The pointer's shape over the control.
+  Cursor GetCursor() const { return cursor_; }
+  void SetCursor(Cursor cursor);
+
   // Moves the control to the top of its siblings.
   void BringToFront();
 
@@ -147,6 +152,7 @@ class Control {
   bool showHint_ = false;
   ColorValue color_ = SystemColor(syscolor::kBtnFace);
   FontSpec font_;
+  Cursor cursor_ = Cursor::Default;
 };
 
 }  // namespace ui

@@ -2,7 +2,8 @@
 
 namespace ui {
 
-Edit::Edit(Control& parent, const ControlProps& props) : WinControl(parent, props), readOnly_(props.readOnly) {
+Edit::Edit(Control& parent, const ControlProps& props)
+    : WinControl(parent, props), readOnly_(props.readOnly), centred_(props.centred) {
   SetColor(SystemColor(syscolor::kWindow));
   AttachPeer(backend::CreatePeer(*this));
 }

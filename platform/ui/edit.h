@@ -18,6 +18,8 @@ class Edit : public WinControl {
   void SetText(std::string text);
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
+  // Text in the middle of the box rather than at its left.
+  bool Centred() const { return centred_; }
 
   std::function<void()> onChange;
 
@@ -27,6 +29,7 @@ class Edit : public WinControl {
  private:
   std::string text_;
   bool readOnly_;
+  bool centred_;
 };
 
 namespace backend {

@@ -8,6 +8,7 @@ Label::Label(Control& parent, std::string name)
 }
 
 Label::Label(Control& parent, const ControlProps& props) : Label(parent, props.name) {
+  centred_ = props.centred;
   SetBounds(props.bounds);
   SetCaption(props.caption);
   SetHint(props.hint);

@@ -21,10 +21,13 @@ class Label : public Control {
   // A transparent label draws only its text, not its background.
   bool Transparent() const { return transparent_; }
   void SetTransparent(bool transparent);
+  // Text in the middle of the label rather than at its left.
+  bool Centred() const { return centred_; }
 
  private:
   std::string caption_;
   bool transparent_ = false;
+  bool centred_ = false;
 };
 
 namespace backend {

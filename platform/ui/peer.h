@@ -33,6 +33,7 @@ enum class Property {
   ReadOnly,
   Focus,     // a windowed control was given the keyboard focus
   TabOrder,  // a form's order of its windowed controls
+  Cursor,    // the pointer's shape over a control
 };
 
 // Stores value in field; true when that changed it, so that the caller tells

@@ -43,6 +43,7 @@ constexpr int kWindowText = 8;
 constexpr int kInactiveBorder = 11;
 constexpr int kBtnFace = 15;
 constexpr int kBtnShadow = 16;
+constexpr int kInfoBk = 24;
 }  // namespace syscolor
 
 struct FontSpec {
@@ -50,10 +51,13 @@ struct FontSpec {
   int height = 12;  // pixels
   ColorValue color = SystemColor(syscolor::kWindowText);
   bool bold = false;
+  bool underline = false;
   bool operator==(const FontSpec&) const = default;
 };
 
 enum class MouseButton { Left, Right, Middle };
+
+enum class Cursor { Default, HandPoint };
 
 struct ShiftState {
   bool shift = false;

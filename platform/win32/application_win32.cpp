@@ -213,6 +213,8 @@ HWND ApplicationWindow(Application& app) {
 }
 
 ApplicationWin32::ApplicationWin32(Application& app) : app_(app) {
+  // White, as the dialog shows its empty custom colours.
+  customColors_.fill(RGB(255, 255, 255));
   INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&controls);
   largeIcon_ = LoadApplicationIcon(SM_CXICON);

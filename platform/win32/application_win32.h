@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -37,6 +38,8 @@ class ApplicationWin32 final : public ApplicationPeer {
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
   std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<FontSpec> RunFontDialog(FontDialog& dialog) override;
+  std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) override;
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override;
   Size ScreenSize() override;
@@ -98,6 +101,8 @@ class ApplicationWin32 final : public ApplicationPeer {
   UINT_PTR nextTimerId_ = 1;
   WORD nextControlId_ = 100;
   std::vector<ModalFrame*> modalFrames_;
+  // The colour dialog's custom colours, kept while the program runs.
+  std::array<COLORREF, 16> customColors_;
   HMODULE user32_ = nullptr;
   bool ownerShown_ = false;
   bool layeredLookedUp_ = false;

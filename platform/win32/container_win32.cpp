@@ -52,6 +52,22 @@ ShiftState ShiftNow() {
   return shift;
 }
 
+// Shows the hand over a control that asks for it. IDC_HAND came with Windows
+// 98 and 2000: before them the pointer stays as it is.
+bool ShowHand(const Control& control) {
+  if (control.GetCursor() != Cursor::HandPoint) return false;
+  static const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+  if (hand == nullptr) return false;
+  SetCursor(hand);
+  return true;
+}
+
+// Whether a graphic control catches the pointer (a group box lets it through).
+bool TakesPointer(const Control& control) {
+  const auto* peer = dynamic_cast<const GraphicPeer*>(control.GetPeer());
+  return peer == nullptr || peer->TakesPointer();
+}
+
 class PaintScope {
  public:
   explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { BeginPaint(hwnd_, &paint_); }
@@ -153,25 +169,32 @@ bool ContainerWin32::HandleContainerMessage(UINT message, WPARAM wParam, LPARAM 
       }
       return false;
     case WM_SETCURSOR:
-      return ChildPointerMoved(wParam, lParam, result);
+      return PointerOver(reinterpret_cast<HWND>(wParam), lParam, result);
     default:
       return false;
   }
 }
 
-bool ContainerWin32::ChildPointerMoved(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+bool ContainerWin32::PointerOver(HWND hwnd, LPARAM lParam, LRESULT& result) {
+  const bool inClient = LOWORD(lParam) == HTCLIENT;
+  POINT at;
+  if (!GetCursorPos(&at)) return false;
+  if (hwnd == Handle()) {
+    // Over the container itself or one of its graphic children.
+    if (!inClient || !ScreenToClient(Handle(), &at) || !ShowHand(ControlAt(at))) return false;
+    result = TRUE;
+    return true;
+  }
   // The pointer's moves go to the child's own window, which asks its parent
   // about the cursor first: the one place where the container hears of them.
-  const auto hwnd = reinterpret_cast<HWND>(wParam);
-  if (HIWORD(lParam) != WM_MOUSEMOVE || hwnd == Handle()) return false;
   auto* child = WinControlPeer::FromHandle(hwnd);
-  // A panel reports its own moves.
+  // A panel reports its own moves and sets its own cursor.
   if (child == nullptr || child->Widget().IsContainer()) return false;
-  POINT at;
-  if (!GetCursorPos(&at) || !ScreenToClient(hwnd, &at)) return false;
-  child->Widget().SignalMouseMove(ShiftNow(), Point{at.x, at.y});
-  // The child sets its own cursor.
-  result = FALSE;
+  if (HIWORD(lParam) == WM_MOUSEMOVE && ScreenToClient(hwnd, &at)) {
+    child->Widget().SignalMouseMove(ShiftNow(), Point{at.x, at.y});
+  }
+  // Unless it wants the hand, the child sets its own cursor.
+  result = inClient && ShowHand(child->Widget()) ? TRUE : FALSE;
   return true;
 }
 
@@ -202,7 +225,8 @@ Control& ContainerWin32::ControlAt(POINT at) {
   const auto& children = control_.Children();
   for (auto it = children.rbegin(); it != children.rend(); ++it) {
     Control& child = **it;
-    if (child.IsGraphic() && child.Visible() && child.Enabled() && child.Bounds().Contains(Point{at.x, at.y})) {
+    if (child.IsGraphic() && child.Visible() && child.Enabled() && TakesPointer(child) &&
+        child.Bounds().Contains(Point{at.x, at.y})) {
       return child;
     }
   }

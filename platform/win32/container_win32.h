@@ -1,8 +1,9 @@
 #pragma once
 // A window that holds controls: a form or a panel. It paints its graphic
-// children (Label, Image, Bevel, Gauge) into a buffer and hit-tests them, hosts the
-// tips of all its children, and hands WM_COMMAND, WM_NOTIFY, WM_CTLCOLOR...,
-// WM_CONTEXTMENU and the pointer's moves to the windowed child they concern.
+// children (Label, Image, Bevel, Gauge, GroupBox) into a buffer and hit-tests
+// them, hosts the tips of all its children, hands WM_COMMAND, WM_NOTIFY,
+// WM_CTLCOLOR..., WM_CONTEXTMENU and the pointer's moves to the windowed child
+// they concern, and shows the hand cursor over the controls that ask for it.
 
 #include <windows.h>
 
@@ -46,8 +47,9 @@ class ContainerWin32 : public Window {
   void MouseDown(MouseButton button, WPARAM wParam, POINT at);
   void MouseUp(MouseButton button, WPARAM wParam, POINT at);
   void MouseMove(WPARAM wParam, POINT at);
-  // WM_SETCURSOR: a move over a windowed child reaches that child's widget.
-  bool ChildPointerMoved(WPARAM wParam, LPARAM lParam, LRESULT& result);
+  // WM_SETCURSOR: a move over a windowed child reaches that child's widget;
+  // the cursor of the control under the pointer is applied.
+  bool PointerOver(HWND hwnd, LPARAM lParam, LRESULT& result);
 
   Control& control_;
   std::unique_ptr<Tooltips> tips_;

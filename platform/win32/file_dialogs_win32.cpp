@@ -1,5 +1,5 @@
-// The common dialogs of the application: the file-open dialog and the
-// folder browser, run modally over their owner form.
+// The common dialogs of the application: the file-open dialog, the folder
+// browser and the font and colour dialogs, run modally over their owner form.
 
 #include <windows.h>
 
@@ -7,12 +7,15 @@
 #include <shlobj.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/text.h"
 #include "platform/ui/file_open_dialog.h"
+#include "platform/ui/font_color_dialogs.h"
 #include "platform/ui/form.h"
 #include "platform/win32/application_win32.h"
+#include "platform/win32/handles.h"
 #include "platform/win32/ui_windows.h"
 
 namespace ui::win32 {
@@ -34,6 +37,18 @@ std::string FilterForDialog(const std::string& filter) {
   }
   result += '\0';
   return result;
+}
+
+// Copies a face name into LOGFONT's field without cutting a double-byte character.
+void CopyFaceName(const std::string& name, char (&face)[LF_FACESIZE]) {
+  std::size_t length = 0;
+  while (length < name.size()) {
+    const std::size_t next = length + (platform::IsLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1);
+    if (next > name.size() || next >= LF_FACESIZE) break;
+    length = next;
+  }
+  name.copy(face, length);
+  face[length] = '\0';
 }
 
 // Opens the browser with the root folder selected.
@@ -61,6 +76,42 @@ std::optional<std::string> ApplicationWin32::ChooseFileToOpen(FileOpenDialog& di
   info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameA(&info)) return std::nullopt;
   return std::string(file.data());
+}
+
+std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
+  const FontSpec& initial = dialog.Font();
+  LOGFONTA font = {};
+  CopyFaceName(initial.name, font.lfFaceName);
+  font.lfHeight = -initial.height;
+  font.lfWeight = initial.bold ? FW_BOLD : FW_NORMAL;
+  font.lfUnderline = initial.underline ? TRUE : FALSE;
+  font.lfCharSet = SHIFTJIS_CHARSET;
+  CHOOSEFONTA info = {};
+  info.lStructSize = sizeof info;
+  info.hwndOwner = FormWindow(dialog.Owner());
+  info.lpLogFont = &font;
+  info.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
+  info.rgbColors = ToColorRef(initial.color);
+  if (!ChooseFontA(&info)) return std::nullopt;
+  FontSpec chosen = initial;
+  chosen.name = font.lfFaceName;
+  // The dialog gives the character height (negative); the pixels are what we keep.
+  chosen.height = std::abs(font.lfHeight);
+  chosen.color = static_cast<ColorValue>(info.rgbColors);
+  chosen.bold = font.lfWeight >= FW_BOLD;
+  chosen.underline = font.lfUnderline != FALSE;
+  return chosen;
+}
+
+std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) {
+  CHOOSECOLORA info = {};
+  info.lStructSize = sizeof info;
+  info.hwndOwner = FormWindow(dialog.Owner());
+  info.rgbResult = ToColorRef(dialog.Color());
+  info.lpCustColors = customColors_.data();
+  info.Flags = CC_RGBINIT;
+  if (!ChooseColorA(&info)) return std::nullopt;
+  return static_cast<ColorValue>(info.rgbResult);
 }
 
 std::optional<std::string> ApplicationWin32::BrowseForFolder(Form& owner, const std::string& title,

@@ -204,6 +204,11 @@ void FormWin32::ApplyTabOrder() {
   }
 }
 
+void FormWin32::RememberFocus() {
+  auto* focused = WinControlPeer::FromHandle(GetFocus());
+  if (focused != nullptr && &focused->Widget().OwnerForm() == &form_) focused->Widget().SignalFocused();
+}
+
 void FormWin32::FocusActiveControl() {
   WinControl* control = form_.ActiveControl();
   if (control == nullptr) return;
@@ -241,6 +246,7 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE: {
       const bool active = LOWORD(wParam) != WA_INACTIVE;
       if (active) activatedFrom_ = reinterpret_cast<HWND>(lParam);
+      if (!active) RememberFocus();
       const LRESULT result = Default(message, wParam, lParam);
       form_.SignalActivate(active);
       // As a dialog does: the focus goes back to the control that had it.

@@ -60,6 +60,9 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   void ApplyTabOrder();
   // Gives the focus to the form's ActiveControl (after an activation).
   void FocusActiveControl();
+  // Before the form goes inactive, as a dialog does: the tab strip and the
+  // hot-key box do not report getting the focus.
+  void RememberFocus();
   // Enter and Esc as the dialog-message handling reports them.
   bool DialogKey(WPARAM wParam, LPARAM lParam);
   void DropFiles(HDROP drop);

@@ -1,9 +1,11 @@
 #include "platform/win32/graphic_controls_win32.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "platform/ui/bevel.h"
 #include "platform/ui/form.h"
+#include "platform/ui/group_box.h"
 #include "platform/ui/image.h"
 #include "platform/ui/label.h"
 #include "platform/win32/container_win32.h"
@@ -35,7 +37,8 @@ class LabelWin32 final : public GraphicPeer {
     const Selection selected(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, label_.Enabled() ? ToColorRef(label_.Font().color) : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextA(dc, caption.data(), static_cast<int>(caption.size()), &area, DT_LEFT | DT_NOPREFIX | DT_EXPANDTABS);
+    const UINT alignment = label_.Centred() ? DT_CENTER : DT_LEFT;
+    DrawTextA(dc, caption.data(), static_cast<int>(caption.size()), &area, alignment | DT_NOPREFIX | DT_EXPANDTABS);
   }
 
  private:
@@ -87,6 +90,50 @@ class BevelWin32 final : public GraphicPeer {
   Bevel& bevel_;
 };
 
+class GroupBoxWin32 final : public GraphicPeer {
+ public:
+  explicit GroupBoxWin32(GroupBox& box) : GraphicPeer(box), box_(box) {}
+
+  void Paint(HDC dc) override {
+    const RECT area = Area();
+    if (!font_) font_ = MakeFont(box_.Font());
+    const Selection selected(dc, font_.Get());
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    // The top edge runs through the middle of the caption's line.
+    RECT frame = area;
+    frame.top += metrics.tmHeight / 2;
+    DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
+
+    const std::string& caption = box_.Caption();
+    if (caption.empty()) return;
+    const int length = static_cast<int>(caption.size());
+    RECT text = {area.left + 8, area.top, area.right - 8, area.top + metrics.tmHeight};
+    if (text.right <= text.left) return;
+    RECT measured = text;
+    DrawTextA(dc, caption.data(), length, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    text.right = std::min(text.right, measured.right);
+    // The caption interrupts the edge: a pixel of the container's background either side.
+    RECT gap = text;
+    InflateRect(&gap, 1, 0);
+    FillSolid(dc, gap, ToColorRef(box_.Parent()->Color()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, box_.Enabled() ? ToColorRef(box_.Font().color) : GetSysColor(COLOR_GRAYTEXT));
+    DrawTextA(dc, caption.data(), length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+  }
+
+  // Only a frame, as the platform's group box: the pointer reaches what lies inside.
+  bool TakesPointer() const override { return false; }
+
+ private:
+  void Refresh(Property property) override {
+    if (property == Property::Font) font_.Reset();
+  }
+
+  GroupBox& box_;
+  Font font_;
+};
+
 }  // namespace
 
 GraphicPeer::GraphicPeer(Control& control) : control_(control), host_(HostOf(control)), shown_(Area()) {
@@ -105,6 +152,8 @@ RECT GraphicPeer::Area() const {
 }
 
 void GraphicPeer::Update(Property property) {
+  // The container reads the cursor at the next WM_SETCURSOR; nothing to draw.
+  if (property == Property::Cursor) return;
   Refresh(property);
   host_.Invalidate(shown_);
   if (property == Property::Bounds) {
@@ -150,6 +199,10 @@ std::unique_ptr<Peer> backend::CreatePeer(Image& image) {
 
 std::unique_ptr<Peer> backend::CreatePeer(Bevel& bevel) {
   return std::make_unique<win32::BevelWin32>(bevel);
+}
+
+std::unique_ptr<Peer> backend::CreatePeer(GroupBox& box) {
+  return std::make_unique<win32::GroupBoxWin32>(box);
 }
 
 }  // namespace ui

@@ -23,6 +23,8 @@ class GraphicPeer : public Peer {
   void Update(Property property) override;
   // Draws the control at its place, in the form's client coordinates.
   virtual void Paint(HDC dc) = 0;
+  // Whether the pointer over the control reaches it rather than what lies below.
+  virtual bool TakesPointer() const { return true; }
 
  protected:
   // Lets a peer renew what it keeps of a property (a font, an icon size).

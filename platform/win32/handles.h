@@ -80,9 +80,9 @@ inline void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
 
 // The height is the character height in pixels (a negative LOGFONT height).
 inline Font MakeFont(const FontSpec& font) {
-  return Font(CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                          SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+  return Font(CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                          font.underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
 }
 
 inline RECT ToRect(const Rect& rect) {

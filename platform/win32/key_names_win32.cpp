@@ -4,10 +4,6 @@
 
 namespace platform::win32 {
 
-namespace {
-
-// Keys whose scan code is shared with the numeric pad: without the extended
-// bit the layout would name the pad key ("Num 9" instead of "Page Up").
 bool IsExtendedKey(unsigned virtualKey) {
   switch (virtualKey) {
     case VK_PRIOR: case VK_NEXT: case VK_END: case VK_HOME:
@@ -19,8 +15,6 @@ bool IsExtendedKey(unsigned virtualKey) {
       return false;
   }
 }
-
-}  // namespace
 
 std::string KeyNamesWin32::NameOf(unsigned virtualKey) {
   const UINT scanCode = MapVirtualKeyA(virtualKey, 0);  // MAPVK_VK_TO_VSC

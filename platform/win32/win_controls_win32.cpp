@@ -13,6 +13,7 @@
 #include "platform/ui/edit.h"
 #include "platform/ui/form.h"
 #include "platform/ui/panel.h"
+#include "platform/ui/radio_button.h"
 #include "platform/ui/spin_button.h"
 #include "platform/win32/application_win32.h"
 #include "platform/win32/combo_box_look_win32.h"
@@ -62,7 +63,7 @@ WinControlPeer* WinControlPeer::FromHandle(HWND hwnd) {
 
 void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exStyle, const std::string& text) {
   const Rect& bounds = control_.Bounds();
-  style |= WS_CHILD | WS_CLIPSIBLINGS;
+  style |= WS_CHILD | WS_CLIPSIBLINGS | GroupStyle();
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   if (control_.TabStop()) style |= WS_TABSTOP;
@@ -72,6 +73,21 @@ void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exSty
   if (hwnd == nullptr) throw std::runtime_error(std::string("CreateWindowExA failed: ") + className);
   ownsWindow_ = true;
   Attach(hwnd);
+}
+
+DWORD WinControlPeer::GroupStyle() const {
+  const auto& siblings = control_.Parent()->Children();
+  const auto self = std::find(siblings.begin(), siblings.end(), &control_);
+  const Control* previous = nullptr;
+  for (auto it = self; it != siblings.begin();) {
+    --it;
+    if (!(*it)->IsGraphic()) {
+      previous = *it;
+      break;
+    }
+  }
+  const auto isRadio = [](const Control* control) { return dynamic_cast<const RadioButton*>(control) != nullptr; };
+  return isRadio(&control_) != isRadio(previous) ? WS_GROUP : 0;
 }
 
 void WinControlPeer::Attach(HWND hwnd) {
@@ -153,7 +169,8 @@ namespace {
 class EditWin32 final : public WinControlPeer {
  public:
   explicit EditWin32(Edit& edit) : WinControlPeer(edit), edit_(edit) {
-    CreateChild("EDIT", ES_AUTOHSCROLL | (edit.ReadOnly() ? ES_READONLY : 0), WS_EX_CLIENTEDGE, edit.Text());
+    const DWORD style = ES_AUTOHSCROLL | (edit.ReadOnly() ? ES_READONLY : 0) | (edit.Centred() ? ES_CENTER : 0);
+    CreateChild("EDIT", style, WS_EX_CLIENTEDGE, edit.Text());
   }
 
   void OnCommand(WORD code) override {
@@ -332,7 +349,7 @@ namespace {
 class PanelWin32 final : public WinControlPeer, public ContainerWin32 {
  public:
   explicit PanelWin32(Panel& panel) : WinControlPeer(panel), ContainerWin32(panel, panel.Program()), panel_(panel) {
-    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | GroupStyle();
     if (panel.Visible()) style |= WS_VISIBLE;
     if (!panel.Enabled()) style |= WS_DISABLED;
     // Tab goes on into the panel's own controls.

@@ -54,6 +54,9 @@ class WinControlPeer : public Peer {
   virtual void Apply(Property) {}
   // The window's height; a drop-down list is taller than its box.
   virtual int WindowHeight() const { return control_.Height(); }
+  // WS_GROUP where a run of radio buttons starts or ends among the parent's
+  // windowed controls: the arrow keys move the choice within such a group.
+  DWORD GroupStyle() const;
   // Runs a change of the window made from code with notifications muted.
   template <class Change>
   void Muted(Change change) {

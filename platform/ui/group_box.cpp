@@ -1,0 +1,11 @@
+#include "platform/ui/group_box.h"
+
+namespace ui {
+
+GroupBox::GroupBox(Control& parent, const ControlProps& props)
+    : Control(parent.Program(), &RequireContainer(parent), props.name), caption_(props.caption) {
+  SetBounds(props.bounds);
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+}  // namespace ui

@@ -1,0 +1,22 @@
+#include "platform/ui/tab_control.h"
+
+#include <stdexcept>
+
+namespace ui {
+
+TabControl::TabControl(Control& parent, const ControlProps& props) : WinControl(parent, props), tabs_(props.items) {
+  AttachPeer(backend::CreatePeer(*this));
+}
+
+void TabControl::SetTabIndex(int index) {
+  if (index < 0 || index >= static_cast<int>(tabs_.size())) throw std::out_of_range("no such tab");
+  if (StoreIfChanged(tabIndex_, index)) Changed(Property::ItemIndex);
+}
+
+void TabControl::SignalTabChosen(int index) {
+  if (index < 0 || index >= static_cast<int>(tabs_.size()) || index == tabIndex_) return;
+  tabIndex_ = index;
+  if (onChange) onChange();
+}
+
+}  // namespace ui

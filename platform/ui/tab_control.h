@@ -1,0 +1,39 @@
+#pragma once
+// A strip of tabs (several rows when they do not fit one). The pages are
+// the caller's: controls placed over the strip, shown and hidden on onChange,
+// as Windows' own dialogs do it.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/ui/win_control.h"
+
+namespace ui {
+
+class TabControl : public WinControl {
+ public:
+  // The tabs' captions come from props.items.
+  TabControl(Control& parent, const ControlProps& props);
+
+  const std::vector<std::string>& Tabs() const { return tabs_; }
+  int TabIndex() const { return tabIndex_; }
+  // Never fires onChange: that is for the user's choice.
+  void SetTabIndex(int index);
+
+  // The user chose another tab.
+  std::function<void()> onChange;
+
+  void SignalTabChosen(int index);
+
+ private:
+  std::vector<std::string> tabs_;
+  int tabIndex_ = 0;
+};
+
+namespace backend {
+std::unique_ptr<Peer> CreatePeer(TabControl& tabs);
+}
+
+}  // namespace ui

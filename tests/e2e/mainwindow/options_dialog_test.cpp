@@ -2,9 +2,13 @@
 // with the maximum following, a hot key typed into its box, OK acting at
 // once, and the start-up shortcut made and removed.
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <set>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,8 +41,47 @@ std::uint32_t VisiblePage(const E2eSession& s, const Window& dialog) {
   return 0;
 }
 
-// The tab strip takes the arrow keys as a user's choice of the next tab;
-// waits until that tab's page shows.
+// The first page, once the dialog shows it.
+std::uint32_t WaitForFirstPage(const E2eSession& s, const Window& dialog) {
+  std::uint32_t page = 0;
+  Await("the dialog's first page", [&] { return (page = VisiblePage(s, dialog)) != 0; });
+  return page;
+}
+
+// The dialog's windowed controls of a class, in the order they were made
+// (their ids grow with it), hidden ones included.
+std::vector<Window> ControlsOfClass(const E2eSession& s, const Window& dialog, const std::string& className) {
+  std::vector<Window> found;
+  for (const Window& child : s.Children(dialog)) {
+    if (child.className == className) found.push_back(child);
+  }
+  std::sort(found.begin(), found.end(), [](const Window& a, const Window& b) { return a.id < b.id; });
+  return found;
+}
+
+// Clicks tabs of the strip's top row until every page has shown; visit
+// gets each page as it first shows. The chosen tab's row always moves next
+// to the pages, and the tabs fill their rows, so a click on the top row
+// always chooses another tab.
+void ClickThroughAllTabs(const E2eSession& s, const Window& dialog, const std::function<void(std::uint32_t)>& visit) {
+  const Window tabs = ChildOfClass(s, dialog, "SysTabControl32");
+  std::set<std::uint32_t> seen{WaitForFirstPage(s, dialog)};
+  visit(*seen.begin());
+  const std::vector<int> across = {30, 110, 190, 270, 340};
+  for (std::size_t click = 0; seen.size() < 8 && click < 40; ++click) {
+    const std::uint32_t before = VisiblePage(s, dialog);
+    s.Click(tabs.rect.left + across[click % across.size()], tabs.rect.top + 10);
+    std::uint32_t now = 0;
+    Await("another tab's page", [&] {
+      now = VisiblePage(s, dialog);
+      return now != 0 && now != before;
+    });
+    if (seen.insert(now).second) visit(now);
+  }
+  EXPECT_EQ(seen.size(), 8u);
+}
+
+// The tab strip takes the arrow keys too: the next tab, once its page shows.
 void NextTab(const E2eSession& s, const Window& dialog, const Window& tabs) {
   const std::uint32_t before = VisiblePage(s, dialog);
   s.PostKeys(tabs, {"right"});
@@ -57,9 +100,17 @@ std::vector<fs::path> StartupShortcuts(const std::string& name) {
   return found;
 }
 
-std::string AnswerMessage(const E2eSession& s, const Program& app) {
+// Clicks the button, answers the message it shows, and waits until the
+// dialog has the focus back on that button, so that the next click is not
+// taken by its reactivation.
+std::string PressAndAnswer(const E2eSession& s, const Program& app, const Window& dialog, const Window& button) {
+  s.Click(button.rect.left + button.rect.Width() / 2, button.rect.top + button.rect.Height() / 2);
   const DialogBox box = app.WaitForDialog();
   s.Answer(box, box.buttons.front().id);
+  Await("the focus back on " + button.title, [&] {
+    const std::optional<Window> focus = s.GetProbe().Focus(dialog.hwnd);
+    return focus && focus->hwnd == button.hwnd;
+  });
   return box.text;
 }
 
@@ -74,26 +125,27 @@ TEST(OptionsDialog, PagesSpinsAHotKeyAndOkActingAtOnce) {
   EXPECT_EQ(dialog.client.Width(), 377);
   EXPECT_EQ(dialog.client.Height(), 199);
 
-  const Window tabs = ChildOfClass(s, dialog, "SysTabControl32");
-  for (int tab = 0; tab < 8; ++tab) {
-    if (tab > 0) NextTab(s, dialog, tabs);
-    s.Screenshot(dialog, "tab-" + std::to_string(tab));
-    if (tab == 1) {
+  const Window rowsBox = ControlsOfClass(s, dialog, "Edit").front();
+  const Window maximum = ControlsOfClass(s, dialog, "Edit").at(2);
+  const Window hotClp = ControlsOfClass(s, dialog, "msctls_hotkey32").front();
+  int shown = 0;
+  ClickThroughAllTabs(s, dialog, [&](std::uint32_t page) {
+    s.Screenshot(dialog, "page-" + std::to_string(shown++));
+    if (page == rowsBox.parent) {
       // Icons per row up twice: 3 x 7 = 21 does not fit, so two rows of seven.
       const Point perRowUp = OnDialog(dialog, 216, 33);
       s.Click(perRowUp.x, perRowUp.y);
       s.Click(perRowUp.x, perRowUp.y);
-      const Window maximum = ChildAt(s, dialog, kPage.x + 176, kPage.y + 54);
       Await("the maximum following", [&] { return s.GetText(maximum) == "14"; });
-      s.Screenshot(dialog, "tab-1-seven-per-row");
+      EXPECT_EQ(s.GetText(rowsBox), "2");
+      s.Screenshot(dialog, "buttons-seven-per-row");
     }
-    if (tab == 3) {
-      const Window box = ChildOfClass(s, dialog, "msctls_hotkey32");
-      s.Click(box.rect.left + 20, box.rect.top + 8);
+    if (page == hotClp.parent) {
+      s.Click(hotClp.rect.left + 20, hotClp.rect.top + 8);
       s.Screen().PressKeys("ctrl+alt+k", "Option");
-      s.Screenshot(dialog, "tab-3-hot-key");
+      s.Screenshot(dialog, "hot-key-typed");
     }
-  }
+  });
 
   const Point ok{dialog.client.left + 112 + 48, dialog.client.top + 169 + 8};
   s.Click(ok.x, ok.y);
@@ -120,12 +172,12 @@ TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
   Window main = app.WaitForWindow({.title = "Pelorin"});
   Window dialog = OpenOptions(s, app, main);
   const Window tabs = ChildOfClass(s, dialog, "SysTabControl32");
+  WaitForFirstPage(s, dialog);
   for (int tab = 0; tab < 5; ++tab) NextTab(s, dialog, tabs);
 
-  const Point add = OnDialog(dialog, 232 + 44, 20 + 10);
-  const Point remove = OnDialog(dialog, 232 + 44, 60 + 10);
-  s.Click(add.x, add.y);
-  EXPECT_EQ(AnswerMessage(s, app), "ショートカットを作成しました");
+  const Window add = ChildAt(s, dialog, kPage.x + 232, kPage.y + 20);
+  const Window remove = ChildAt(s, dialog, kPage.x + 232, kPage.y + 60);
+  EXPECT_EQ(PressAndAnswer(s, app, dialog, add), "ショートカットを作成しました");
   const std::vector<fs::path> made = StartupShortcuts("Pelorin.lnk");
   ASSERT_EQ(made.size(), 1u);
   // The link names the exe it was made for.
@@ -135,11 +187,9 @@ TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
   }();
   EXPECT_NE(bytes.find("Pelorin.exe"), std::string::npos);
 
-  s.Click(remove.x, remove.y);
-  EXPECT_EQ(AnswerMessage(s, app), "ショートカットを削除しました");
+  EXPECT_EQ(PressAndAnswer(s, app, dialog, remove), "ショートカットを削除しました");
   EXPECT_TRUE(StartupShortcuts("Pelorin.lnk").empty());
-  s.Click(remove.x, remove.y);
-  EXPECT_EQ(AnswerMessage(s, app), "削除するファイルがありません");
+  EXPECT_EQ(PressAndAnswer(s, app, dialog, remove), "削除するファイルがありません");
 
   s.Click(dialog.client.left + 232 + 48, dialog.client.top + 169 + 8);
   WaitUntilHidden(app, "Option");

@@ -11,10 +11,13 @@
 namespace e2e {
 namespace {
 
-// The program's visible windows as a user sees them: place, size, title.
+// The program's visible windows as a user sees them: which, of what kind,
+// place and size (not the titles: the control window's shows the clock).
 std::string VisibleWindows(const Program& app) {
   std::ostringstream text;
-  for (const Window& window : app.Windows()) text << window << " client " << window.client << "\n";
+  for (const Window& window : app.Windows()) {
+    text << window.hwnd << " " << window.className << " " << window.rect << " client " << window.client << "\n";
+  }
   return text.str();
 }
 

@@ -58,8 +58,8 @@ void TForm5::EndSessionAfterCountdown(SessionEnd end) {
   app_.SaveAll();
   TForm10& countdown = app_.ShutdownCountdown();
   countdown.Label1.SetCaption(end == SessionEnd::Shutdown ? kShutdownMessage : kRestartMessage);
+  // Its timers stop as it closes.
   countdown.ShowModal();
-  countdown.Timer1.SetInterval(0);
   if (!countdown.Confirmed()) return;
 
   platform::System& system = app_.Services().System;

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/key_names.h"
+#include "platform/ui/types.h"
 
 namespace pelorin {
 
@@ -20,15 +21,8 @@ inline constexpr unsigned Digit0 = 0x30, Digit9 = 0x39, LetterA = 0x41, LetterZ 
 inline constexpr unsigned Numpad0 = 0x60, Numpad9 = 0x69, F1 = 0x70, F24 = 0x87;
 }  // namespace vk
 
-// A key combination; Key 0 means no hot key.
-struct HotKey {
-  unsigned Key = 0;
-  bool Shift = false;
-  bool Ctrl = false;
-  bool Alt = false;
-
-  bool operator==(const HotKey&) const = default;
-};
+// A key combination (Key 0: no hot key), the same the hot-key boxes hold.
+using HotKey = ui::KeyCombination;
 
 // Modifier set of RegisterHotKey.
 inline constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4;

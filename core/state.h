@@ -126,6 +126,13 @@ struct LauncherState {
   void ClampOptions();
 };
 
+// The six hot-key options by hot-key id: 0 the Control Panel, 1 My Computer,
+// 2 the file search, 3 the recycle bin, 4 shutdown, 5 restart.
+inline constexpr int kHotKeyCount = 6;
+inline constexpr std::array<std::string LauncherState::*, kHotKeyCount> kHotKeyOptions = {
+    &LauncherState::HotClp,      &LauncherState::HotMyComputer, &LauncherState::HotSearch,
+    &LauncherState::HotTrashBox, &LauncherState::HotExit,       &LauncherState::HotReBoot};
+
 // "これ以上" + name + "にアイテムを登録できません": the answer to a full panel.
 std::string PanelFullMessage(const std::string& panelName);
 

@@ -19,12 +19,6 @@ constexpr int kStripWidthBase = 1;   // BarWidth 1..8
 constexpr int kLinkFontHeight = 13;
 constexpr int kVersionFontHeight = 16;
 
-ui::KeyCombination ToCombination(const HotKey& key) { return {key.Key, key.Shift, key.Ctrl, key.Alt}; }
-
-HotKey ToHotKey(const ui::KeyCombination& combination) {
-  return {combination.Key, combination.Shift, combination.Ctrl, combination.Alt};
-}
-
 }  // namespace
 
 TForm6::TForm6(App& app) : ui::Form(app.Ui(), "Form6", "Option", ui::BorderStyle::ToolWindowNoButtons), app_(app) {
@@ -67,29 +61,17 @@ TForm6::TForm6(App& app) : ui::Form(app.Ui(), "Form6", "Option", ui::BorderStyle
   for (ui::Control* cold : std::initializer_list<ui::Control*>{&pBarsion, &Label14, &Label15}) {
     cold->onMouseMove = [this](ui::ShiftState, ui::Point) { pBarsionMouseMove(); };
   }
-  FormCreate();
 }
 
 std::array<ui::Panel*, 8> TForm6::Pages() {
   return {&pAll, &pButton, &pWinScroll, &pHotKey, &pHotKey2, &pStertUp, &pFontColor, &pBarsion};
 }
 
-std::array<TForm6::HotKeyBinding, 6> TForm6::HotKeyBindings() {
-  return {{{&HotClp, &LauncherState::HotClp},
-           {&HotMyComputer, &LauncherState::HotMyComputer},
-           {&HotSearch, &LauncherState::HotSearch},
-           {&HotTrashBox, &LauncherState::HotTrashBox},
-           {&HotExit, &LauncherState::HotExit},
-           {&HotReBoot, &LauncherState::HotReBoot}}};
+std::array<ui::HotKeyEdit*, kHotKeyCount> TForm6::HotKeyBoxes() {
+  return {&HotClp, &HotMyComputer, &HotSearch, &HotTrashBox, &HotExit, &HotReBoot};
 }
 
 int TForm6::NumberIn(const ui::Edit& box) { return std::stoi(box.Text()); }
-
-void TForm6::FormCreate() {
-  const LauncherState& state = app_.State();
-  IcLine.SetText(std::to_string(state.IcLine));
-  ShowLine.SetText(std::to_string(state.ShowLine));
-}
 
 void TForm6::FormShow() {
   const LauncherState& state = app_.State();
@@ -119,8 +101,9 @@ void TForm6::FormShow() {
 
   TaskCheck.SetChecked(state.TaskCheck);
   DDCheck.SetChecked(state.DDCheck);
-  for (const HotKeyBinding& binding : HotKeyBindings()) {
-    binding.box->SetCombination(ToCombination(HotKeyFromText(state.*binding.option, app_.Services().Keys)));
+  const auto boxes = HotKeyBoxes();
+  for (int id = 0; id < kHotKeyCount; ++id) {
+    boxes[id]->SetCombination(HotKeyFromText(state.*kHotKeyOptions[id], app_.Services().Keys));
   }
 
   UpDown1.SetPosition(NumberIn(IcLine) - kRowsBase);
@@ -200,8 +183,9 @@ void TForm6::Button1Click() {
   state.UD = !LR.Checked();
   state.TaskCheck = TaskCheck.Checked();
   state.DDCheck = DDCheck.Checked();
-  for (const HotKeyBinding& binding : HotKeyBindings()) {
-    state.*binding.option = HotKeyToText(ToHotKey(binding.box->Combination()), app_.Services().Keys);
+  const auto boxes = HotKeyBoxes();
+  for (int id = 0; id < kHotKeyCount; ++id) {
+    state.*kHotKeyOptions[id] = HotKeyToText(boxes[id]->Combination(), app_.Services().Keys);
   }
   SetModalResult(ui::ModalResult::Ok);
   Close();
@@ -215,15 +199,13 @@ void TForm6::Button7Click() {
   Close();
 }
 
-void TForm6::HpUrlMouseMove() {
-  ui::FontSpec link = HpUrl.Font();
-  link.color = kLinkHot;
-  HpUrl.SetFont(link);
-}
+void TForm6::HpUrlMouseMove() { SetLinkColor(kLinkHot); }
 
-void TForm6::pBarsionMouseMove() {
+void TForm6::pBarsionMouseMove() { SetLinkColor(kLinkCold); }
+
+void TForm6::SetLinkColor(ui::ColorValue color) {
   ui::FontSpec link = HpUrl.Font();
-  link.color = kLinkCold;
+  link.color = color;
   HpUrl.SetFont(link);
 }
 

@@ -149,19 +149,15 @@ class TForm6 : public ui::Form {
   // Every page lies over the tab strip in the same place, hidden until chosen.
   static ui::ControlProps PageProps(const char* name) { return {.name = name, .bounds = {20, 53, 337, 113}, .tabStop = false}; }
 
-  void FormCreate();
+  void SetLinkColor(ui::ColorValue color);
   // The page of each tab, in tab order.
   std::array<ui::Panel*, 8> Pages();
   void ShowPage(int index);
   // After a change of rows or icons per row: the maximum follows, and the
   // rows come down until it fits a panel.
   void FitMaximum();
-  // The six hot-key boxes with the options they edit, in hot-key order.
-  struct HotKeyBinding {
-    ui::HotKeyEdit* box;
-    std::string LauncherState::*option;
-  };
-  std::array<HotKeyBinding, 6> HotKeyBindings();
+  // The six hot-key boxes by hot-key id, as kHotKeyOptions orders their options.
+  std::array<ui::HotKeyEdit*, kHotKeyCount> HotKeyBoxes();
   // The edit box holds a number set from a table, so it always reads back.
   static int NumberIn(const ui::Edit& box);
 

@@ -1,11 +1,21 @@
 #include "tray/tray_window.h"
 
+#include <array>
+
 #include "control/control_window.h"
 #include "core/app.h"
 #include "core/hotkey_text.h"
 #include "mainwindow/main_window.h"
 
 namespace pelorin {
+
+namespace {
+
+// The control window's command of each hot-key id (see kHotKeyOptions).
+constexpr std::array<void (TForm5::*)(), kHotKeyCount> kHotKeyCommands = {
+    &TForm5::Open1Click, &TForm5::P1Click, &TForm5::F1Click, &TForm5::N8Click, &TForm5::N4Click, &TForm5::N5Click};
+
+}  // namespace
 
 TForm7::TForm7(App& app) : ui::Form(app.Ui(), "Form7", "TaskTryIcon", ui::BorderStyle::ToolWindow), app_(app) {
   BuildTaskMemu();
@@ -29,9 +39,7 @@ void TForm7::FormCreate() {
   // The state as loaded: on a first run TaskCheck is still FALSE here, so the
   // icon appears from the second start on.
   if (state.TaskCheck) TryIcon.Add(kTrayTip);
-  const std::string* texts[kHotKeyCount] = {&state.HotClp,      &state.HotMyComputer, &state.HotSearch,
-                                            &state.HotTrashBox, &state.HotExit,       &state.HotReBoot};
-  for (int id = 0; id < kHotKeyCount; ++id) SetHotKey(*texts[id], id);
+  for (int id = 0; id < kHotKeyCount; ++id) SetHotKey(state.*kHotKeyOptions[id], id);
 }
 
 void TForm7::DeleteTryIcon() { TryIcon.Remove(); }
@@ -43,30 +51,9 @@ void TForm7::SetHotKey(const std::string& text, int id) {
 }
 
 void TForm7::WMHotKey(int id) {
-  TForm5& control = app_.ControlWindow();
+  if (id < 0 || id >= kHotKeyCount) return;
   const EdgeHiding::Pause pause(app_.Hiding());
-  switch (id) {
-    case kHotClp:
-      control.Open1Click();
-      break;
-    case kHotMyComputer:
-      control.P1Click();
-      break;
-    case kHotSearch:
-      control.F1Click();
-      break;
-    case kHotTrashBox:
-      control.N8Click();
-      break;
-    case kHotExit:
-      control.N4Click();
-      break;
-    case kHotReBoot:
-      control.N5Click();
-      break;
-    default:
-      break;
-  }
+  (app_.ControlWindow().*kHotKeyCommands[id])();
 }
 
 void TForm7::WndProc(ui::MouseButton button) {

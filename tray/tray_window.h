@@ -15,9 +15,6 @@ class App;
 // keys. Both are set up once, from the options as loaded.
 class TForm7 : public ui::Form {
  public:
-  // Hot-key ids, each bound to one option and one command of the control window.
-  enum HotKeyId { kHotClp = 0, kHotMyComputer, kHotSearch, kHotTrashBox, kHotExit, kHotReBoot, kHotKeyCount };
-
   explicit TForm7(App& app);
 
   // Removes the tray icon; harmless when none was added.

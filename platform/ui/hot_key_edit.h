@@ -10,16 +10,6 @@
 
 namespace ui {
 
-// A key combination; Key 0 is none.
-struct KeyCombination {
-  unsigned Key = 0;
-  bool Shift = false;
-  bool Ctrl = false;
-  bool Alt = false;
-
-  bool operator==(const KeyCombination&) const = default;
-};
-
 class HotKeyEdit : public WinControl {
  public:
   HotKeyEdit(Control& parent, const ControlProps& props);

@@ -59,6 +59,16 @@ enum class MouseButton { Left, Right, Middle };
 
 enum class Cursor { Default, HandPoint };
 
+// A key with its modifiers, as a hot-key box holds it; Key 0 is none.
+struct KeyCombination {
+  unsigned Key = 0;
+  bool Shift = false;
+  bool Ctrl = false;
+  bool Alt = false;
+
+  bool operator==(const KeyCombination&) const = default;
+};
+
 struct ShiftState {
   bool shift = false;
   bool ctrl = false;

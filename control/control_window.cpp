@@ -75,23 +75,20 @@ TForm5::TForm5(App& app) : ui::Form(app.Ui(), "Form5", kPlainCaption, ui::Border
 
 void TForm5::BuildPopupMenu1() {
   ui::MenuItem& root = PopupMenu1.Items();
-  const auto command = [](ui::MenuItem& entry, std::function<void()> handler) {
-    entry.onClick = [handler = std::move(handler)](ui::MenuItem&) { handler(); };
-  };
   ui::MenuItem& panel = root.Add("N3", "コントロールパネル(&C)");
-  command(panel.Add("Open1", "コントロールパネルを開く(&O)"), [this] { Open1Click(); });
+  panel.Add("Open1", "コントロールパネルを開く(&O)", [this] { Open1Click(); });
   panel.Add("N1", "-");
-  command(panel.Add("S1", "システムのプロパティ(&S)"), [this] { S1Click(); });
-  command(panel.Add("I1", "インターネットオプション(&I)"), [this] { I1Click(); });
-  command(panel.Add("N2", "アプリケーションの追加と削除(&A)"), [this] { N2Click(); });
+  panel.Add("S1", "システムのプロパティ(&S)", [this] { S1Click(); });
+  panel.Add("I1", "インターネットオプション(&I)", [this] { I1Click(); });
+  panel.Add("N2", "アプリケーションの追加と削除(&A)", [this] { N2Click(); });
   ui::MenuItem& windows = root.Add("Windows1", "Windowsの終了(&U)");
-  command(windows.Add("N4", "シャットダウン(&S)"), [this] { N4Click(); });
-  command(windows.Add("N5", "再起動(&R)"), [this] { N5Click(); });
-  command(root.Add("F1", "ファイルの検索(&F)"), [this] { F1Click(); });
-  command(root.Add("P1", "マイコンピュータ(&P)"), [this] { P1Click(); });
-  command(root.Add("M1", "マイドキュメント(&D)"), [this] { M1Click(); });
-  command(root.Add("N7", "ネットワークフォルダ(&N)"), [this] { N7Click(); });
-  command(root.Add("N8", "ごみ箱を空にする(&B)"), [this] { N8Click(); });
+  windows.Add("N4", "シャットダウン(&S)", [this] { N4Click(); });
+  windows.Add("N5", "再起動(&R)", [this] { N5Click(); });
+  root.Add("F1", "ファイルの検索(&F)", [this] { F1Click(); });
+  root.Add("P1", "マイコンピュータ(&P)", [this] { P1Click(); });
+  root.Add("M1", "マイドキュメント(&D)", [this] { M1Click(); });
+  root.Add("N7", "ネットワークフォルダ(&N)", [this] { N7Click(); });
+  root.Add("N8", "ごみ箱を空にする(&B)", [this] { N8Click(); });
   root.Add("N6", "-");
   ui::MenuItem& translucency = root.Add("H1", "半透明化設定(&H)");
   BindSelfChecking(translucency.Add("N9", "コントロールウィンドウ(&C)"), [this] { N9Click(); });

@@ -29,8 +29,8 @@ class CancelDisabled {
 
 void TForm1::BuildPopUpDrop() {
   ui::MenuItem& root = PopUpDrop.Items();
-  BindCommand(root.Add("A1", "ここに登録(&A)"), [this] { A1Click(); });
-  BindCommand(root.Add("N3", "編集して登録(&E)"), [this] { N3Click(); });
+  root.Add("A1", "ここに登録(&A)", [this] { A1Click(); });
+  root.Add("N3", "編集して登録(&E)", [this] { N3Click(); });
   root.Add("N17", "-");
   root.Add("N16", "キャンセル(&C)");
 }

@@ -110,31 +110,26 @@ void TForm1::PlaceHoverFrame(ui::Point topLeft) {
   Bar_d.SetTop(topLeft.y + kHoverFrameReach);
 }
 
-void TForm1::BindCommand(ui::MenuItem& item, std::function<void()> action) {
-  item.onClick = [action = std::move(action)](ui::MenuItem&) { action(); };
-}
-
 void TForm1::HideHoverFrame() {
   for (ui::Label* bar : {&Bar_l, &Bar_r, &Bar_u, &Bar_d}) bar->SetTop(kHoverFrameHiddenTop);
 }
 
 void TForm1::BuildPopupMenu1() {
   ui::MenuItem& root = PopupMenu1.Items();
-  const auto command = &TForm1::BindCommand;
-  command(root.Add("N13", "ファイルの検索(&F)"), [this] { N13Click(); });
-  command(root.Add("N14", "コントロールパネル(&L)"), [this] { N14Click(); });
+  root.Add("N13", "ファイルの検索(&F)", [this] { N13Click(); });
+  root.Add("N14", "コントロールパネル(&L)", [this] { N14Click(); });
   root.Add("N12", "-");
   ui::MenuItem& items = root.Add("N1", "アイテム設定(&I)");
-  command(items.Add("N2", "追加(&A)"), [this] { N2Click(); });
-  command(items.Add("N11", "選択アイテムを削除"), [this] { N11Click(); });
+  items.Add("N2", "追加(&A)", [this] { N2Click(); });
+  items.Add("N11", "選択アイテムを削除", [this] { N11Click(); });
   items.Add("N5", "-");
-  command(items.Add("N4", "移動・編集(&E)"), [this] { N4Click(); });
+  items.Add("N4", "移動・編集(&E)", [this] { N4Click(); });
   ui::MenuItem& panels = root.Add("N9", "パネル設定(&P)");
-  command(panels.Add("Edit1", "編集"), [this] { Edit1Click(); });
-  command(root.Add("N6", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ整列(&C)"), [this] { N6Click(); });
+  panels.Add("Edit1", "編集", [this] { Edit1Click(); });
+  root.Add("N6", "ｺﾝﾄﾛｰﾙｳｨﾝﾄﾞｳ整列(&C)", [this] { N6Click(); });
   root.Add("N7", "-");
-  command(root.Add("F1", "作業用フォルダを開く(&F)"), [this] { F1Click(); });
-  command(root.Add("N8", "詳細設定(&O)"), [this] { N8Click(); });
+  root.Add("F1", "作業用フォルダを開く(&F)", [this] { F1Click(); });
+  root.Add("N8", "詳細設定(&O)", [this] { N8Click(); });
 }
 
 void TForm1::ShowDialogModally(ui::Form& dialog) {

@@ -119,8 +119,6 @@ class TForm1 : public ui::Form {
   void CreateSlotControls();
   // Outlines the bevel whose top left is topLeft.
   void PlaceHoverFrame(ui::Point topLeft);
-  // Runs action when the entry is picked.
-  static void BindCommand(ui::MenuItem& item, std::function<void()> action);
   void BuildPopupMenu1();
   void BuildMovePopup();
   void BuildPopUpDrop();

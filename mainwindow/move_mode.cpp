@@ -21,10 +21,10 @@ int IndexOf(int panel, int slot) { return panel * kSlotsPerPanel + slot; }
 
 void TForm1::BuildMovePopup() {
   ui::MenuItem& root = MovePopup.Items();
-  BindCommand(root.Add("E1", "選択中のアイテムを編集(&E)"), [this] { E1Click(); });
+  root.Add("E1", "選択中のアイテムを編集(&E)", [this] { E1Click(); });
   root.Add("N15", "-");
-  BindCommand(root.Add("C1", "コントロールウィンドウを表示(&C)"), [this] { N6Click(); });
-  BindCommand(root.Add("N10", "移動・編集を終了する(&U)"), [this] { N4Click(); });
+  root.Add("C1", "コントロールウィンドウを表示(&C)", [this] { N6Click(); });
+  root.Add("N10", "移動・編集を終了する(&U)", [this] { N4Click(); });
 }
 
 void TForm1::N4Click() {

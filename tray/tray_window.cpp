@@ -26,10 +26,10 @@ TForm7::TForm7(App& app) : ui::Form(app.Ui(), "Form7", "TaskTryIcon", ui::Border
 
 void TForm7::BuildTaskMemu() {
   ui::MenuItem& root = TaskMemu.Items();
-  root.Add("Windows1", "Windowsシャットダウン").onClick = [this](ui::MenuItem&) { Windows1Click(); };
-  root.Add("Windows2", "Windowsリブート").onClick = [this](ui::MenuItem&) { Windows2Click(); };
+  root.Add("Windows1", "Windowsシャットダウン", [this] { Windows1Click(); });
+  root.Add("Windows2", "Windowsリブート", [this] { Windows2Click(); });
   root.Add("N3", "-");
-  root.Add("PelorinC1", "Pelorinを終了する").onClick = [this](ui::MenuItem&) { PelorinC1Click(); };
+  root.Add("PelorinC1", "Pelorinを終了する", [this] { PelorinC1Click(); });
   // キャンセル only closes the menu.
   root.Add("C1", "キャンセル");
 }

@@ -42,6 +42,8 @@ class MenuItem {
   // Appends (or inserts) a child and returns it.
   MenuItem& Add(std::unique_ptr<MenuItem> item);
   MenuItem& Add(std::string name, std::string caption);
+  // An entry whose pick runs command.
+  MenuItem& Add(std::string name, std::string caption, std::function<void()> command);
   MenuItem& Insert(int index, std::unique_ptr<MenuItem> item);
   void Clear();
   // The entry of that name in this subtree, or nullptr.

@@ -26,8 +26,6 @@ class TForm10 : public ui::Form {
   void Button1Click();
 
   bool Confirmed() const { return confirmed_; }
-  // The seconds the digit shows.
-  int Count() const { return count_; }
 
   // Wide enough for a full-width digit, which the stand-in fonts draw wider than 6 pixels.
   ui::Label Label2{*this, {.name = "Label2", .bounds = {32, 16, 14, 12}, .caption = "５"}};
@@ -40,6 +38,7 @@ class TForm10 : public ui::Form {
  private:
   void ShowCount();
 
+  // The seconds the digit shows.
   int count_ = kSeconds;
   bool confirmed_ = false;
 };

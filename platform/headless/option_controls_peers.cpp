@@ -12,19 +12,13 @@
 namespace ui::headless {
 
 std::optional<FontSpec> ApplicationPeer::RunFontDialog(FontDialog& dialog) {
-  const std::string what = Concat("font dialog of \"", dialog.Owner().Name(), "\"");
-  auto step = Next(what);
-  if (step->kind != Expectation::Kind::Font) Fail(Concat(what, " came up where the script expected ", step->Describe()));
-  step->dialogOwner = dialog.Owner().Name();
+  auto step = NextOfKind(Expectation::Kind::Font, Concat("font dialog of \"", dialog.Owner().Name(), "\""));
   step->initialFont = dialog.Font();
   return step->chosenFont;
 }
 
 std::optional<ColorValue> ApplicationPeer::RunColorDialog(ColorDialog& dialog) {
-  const std::string what = Concat("colour dialog of \"", dialog.Owner().Name(), "\"");
-  auto step = Next(what);
-  if (step->kind != Expectation::Kind::Color) Fail(Concat(what, " came up where the script expected ", step->Describe()));
-  step->dialogOwner = dialog.Owner().Name();
+  auto step = NextOfKind(Expectation::Kind::Color, Concat("colour dialog of \"", dialog.Owner().Name(), "\""));
   step->initialColor = dialog.Color();
   return step->chosenColor;
 }

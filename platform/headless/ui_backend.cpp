@@ -222,8 +222,7 @@ std::optional<std::string> ApplicationPeer::BrowseForFolder(Form& owner, const s
 std::optional<std::string> ApplicationPeer::RunFileDialog(Expectation::Kind kind, FileDialogRecord record) {
   const std::string what = Concat(kind == Expectation::Kind::FileOpen ? "file-open dialog" : "folder browser",
                                   " of ", Quoted(record.owner));
-  auto step = Next(what);
-  if (step->kind != kind) Fail(Concat(what, " came up where the script expected ", step->Describe()));
+  auto step = NextOfKind(kind, what);
   record.chosen = step->chosenFile;
   step->fileDialog = record;
   return record.chosen;
@@ -326,6 +325,12 @@ std::vector<std::string> ApplicationPeer::TakeProblems() {
 void ApplicationPeer::Fail(const std::string& message) {
   failures_.push_back(message);
   throw std::logic_error(message);
+}
+
+std::shared_ptr<Expectation> ApplicationPeer::NextOfKind(Expectation::Kind kind, const std::string& what) {
+  auto step = Next(what);
+  if (step->kind != kind) Fail(Concat(what, " came up where the script expected ", step->Describe()));
+  return step;
 }
 
 std::shared_ptr<Expectation> ApplicationPeer::Next(const std::string& what) {

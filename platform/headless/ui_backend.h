@@ -105,7 +105,6 @@ struct Expectation {
   MessageBoxRecord box;
   PopupRecord shownPopup;
   FileDialogRecord fileDialog;
-  std::string dialogOwner;  // Font and Color: the owning form's name
   FontSpec initialFont;     // what the dialogs held when they came up
   ColorValue initialColor = 0;
 
@@ -203,6 +202,8 @@ class ApplicationPeer : public ui::ApplicationPeer {
 
  private:
   std::shared_ptr<Expectation> Next(const std::string& what);
+  // The next step, which must be of that kind (a failure otherwise).
+  std::shared_ptr<Expectation> NextOfKind(Expectation::Kind kind, const std::string& what);
   std::optional<std::string> RunFileDialog(Expectation::Kind kind, FileDialogRecord record);
 
   Application& app_;

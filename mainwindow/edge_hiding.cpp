@@ -3,13 +3,25 @@
 // behind a thin strip along that edge (the strip brings them back).
 
 #include <algorithm>
+#include <vector>
 
 #include "control/control_window.h"
 #include "core/app.h"
 #include "mainwindow/edge_strip.h"
 #include "mainwindow/main_window.h"
+#include "platform/ui/monitors.h"
 
 namespace pelorin {
+
+// The monitor that holds most of the window, and which of its sides are
+// edges of the desktop there (with one monitor, all four).
+struct EdgeScreen {
+  ui::Rect bounds;
+  ui::DesktopEdges edges;
+
+  int Right() const { return bounds.left + bounds.width; }
+  int Bottom() const { return bounds.top + bounds.height; }
+};
 
 namespace {
 
@@ -24,14 +36,17 @@ bool Within(const ui::Rect& r, ui::Point p) {
   return p.x >= r.left && p.x <= r.left + r.width && p.y >= r.top && p.y <= r.top + r.height;
 }
 
-bool NearAnEdge(const ui::Rect& m, ui::Size screen) {
-  return m.top <= kEdgeMargin || m.left <= kEdgeMargin || m.top + m.height >= screen.height - kEdgeMargin ||
-         m.left + m.width >= screen.width - kEdgeMargin;
+EdgeScreen ScreenOf(ui::Application& ui, const ui::Rect& window) {
+  const std::vector<ui::Monitor> monitors = ui.Monitors();
+  const ui::Monitor& monitor = ui::MonitorOf(monitors, window);
+  return {monitor.bounds, ui::EdgesOf(monitors, monitor, window)};
 }
 
-bool Overlaps(const ui::Rect& a, const ui::Rect& b) {
-  return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-         b.top < a.top + a.height;
+bool NearAnEdge(const ui::Rect& m, const EdgeScreen& s) {
+  return (s.edges.top && m.top <= s.bounds.top + kEdgeMargin) ||
+         (s.edges.left && m.left <= s.bounds.left + kEdgeMargin) ||
+         (s.edges.bottom && m.top + m.height >= s.Bottom() - kEdgeMargin) ||
+         (s.edges.right && m.left + m.width >= s.Right() - kEdgeMargin);
 }
 
 // The nearest start of a span of length size inside [low, low + room); a
@@ -59,35 +74,34 @@ void TForm1::TipTimerTimer() {
   const LauncherState& state = app_.State();
   if (state.wHide) {
     // Not near an edge: keep measuring seconds until the pointer comes back.
-    if (!NearAnEdge(Bounds(), app_.Ui().ScreenSize())) return;
+    const EdgeScreen screen = ScreenOf(app_.Ui(), Bounds());
+    if (!NearAnEdge(Bounds(), screen)) return;
     if (state.UD) {
-      TryHideTopBottom();
-      if (Visible()) TryHideLeftRight();
+      TryHideTopBottom(screen);
+      if (Visible()) TryHideLeftRight(screen);
     } else {
-      TryHideLeftRight();
-      if (Visible()) TryHideTopBottom();
+      TryHideLeftRight(screen);
+      if (Visible()) TryHideTopBottom(screen);
     }
   }
   TipTimer.SetInterval(kWatchInterval);
 }
 
-void TForm1::TryHideTopBottom() {
+void TForm1::TryHideTopBottom(const EdgeScreen& screen) {
   const int bar = app_.State().BarWidth;
-  const int screenHeight = app_.Ui().ScreenSize().height;
-  if (Top() < kEdgeMargin) {
-    HideToStrip({Left(), 0, Width(), bar});
-  } else if (Top() + Height() > screenHeight - kEdgeMargin) {
-    HideToStrip({Left(), screenHeight - bar, Width(), bar});
+  if (screen.edges.top && Top() < screen.bounds.top + kEdgeMargin) {
+    HideToStrip({Left(), screen.bounds.top, Width(), bar});
+  } else if (screen.edges.bottom && Top() + Height() > screen.Bottom() - kEdgeMargin) {
+    HideToStrip({Left(), screen.Bottom() - bar, Width(), bar});
   }
 }
 
-void TForm1::TryHideLeftRight() {
+void TForm1::TryHideLeftRight(const EdgeScreen& screen) {
   const int bar = app_.State().BarWidth;
-  const int screenWidth = app_.Ui().ScreenSize().width;
-  if (Left() < kEdgeMargin) {
-    HideToStrip({0, Top(), bar, Height()});
-  } else if (Left() + Width() > screenWidth - kEdgeMargin) {
-    HideToStrip({screenWidth - bar, Top(), bar, Height()});
+  if (screen.edges.left && Left() < screen.bounds.left + kEdgeMargin) {
+    HideToStrip({screen.bounds.left, Top(), bar, Height()});
+  } else if (screen.edges.right && Left() + Width() > screen.Right() - kEdgeMargin) {
+    HideToStrip({screen.Right() - bar, Top(), bar, Height()});
   }
 }
 
@@ -104,10 +118,10 @@ void TForm1::HideToStrip(const ui::Rect& strip) {
 }
 
 void TForm1::BringWithinReach(ui::Form& form) {
-  const ui::Size screen = app_.Ui().ScreenSize();
-  // Any part on the screen, an edge strip's width included, keeps the place exactly.
-  if (Overlaps(form.Bounds(), {0, 0, screen.width, screen.height})) return;
-  const ui::Rect area = app_.Ui().WorkArea();
+  const std::vector<ui::Monitor> monitors = app_.Ui().Monitors();
+  // Any part on a monitor, an edge strip's width included, keeps the place exactly.
+  if (ui::OnAnyMonitor(monitors, form.Bounds())) return;
+  const ui::Rect area = ui::MonitorOf(monitors, form.Bounds()).workArea;
   form.SetBounds({Fit(form.Left(), form.Width(), area.left, area.width),
                   Fit(form.Top(), form.Height(), area.top, area.height), form.Width(), form.Height()});
 }

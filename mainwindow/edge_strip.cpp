@@ -3,6 +3,7 @@
 #include "control/control_window.h"
 #include "core/app.h"
 #include "mainwindow/main_window.h"
+#include "platform/ui/monitors.h"
 
 namespace pelorin {
 
@@ -40,11 +41,11 @@ void TForm12::Timer1Timer() {
 void TForm12::FormMouseMove() {
   TForm1& main = app_.MainWindow();
   const int bar = app_.State().BarWidth;
-  const ui::Size screen = app_.Ui().ScreenSize();
   const ui::Rect strip = Bounds();
+  const ui::Rect screen = ui::MonitorOf(app_.Ui().Monitors(), strip).bounds;
   // From a right or bottom strip the window's far side touches that edge.
-  const int left = strip.left == screen.width - bar ? strip.left + bar - main.Width() : strip.left;
-  const int top = strip.top == screen.height - bar ? strip.top + bar - main.Height() : strip.top;
+  const int left = strip.left == screen.left + screen.width - bar ? strip.left + bar - main.Width() : strip.left;
+  const int top = strip.top == screen.top + screen.height - bar ? strip.top + bar - main.Height() : strip.top;
   main.SetBounds({left, top, main.Width(), main.Height()});
   ReturnMainWindow();
   if (main.ControlWasShowing) app_.ControlWindow().Show();

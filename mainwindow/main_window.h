@@ -18,6 +18,7 @@
 namespace pelorin {
 
 class App;
+struct EdgeScreen;
 
 // The main window: the current panel's items as a grid of icon buttons.
 // Creating it loads the data files; closing it saves them and ends the program.
@@ -78,8 +79,8 @@ class TForm1 : public ui::Form {
   // Hiding at the screen edge (edge_hiding.cpp). TipTimerTimer watches the
   // pointer; the two edge steps hide the window at an edge it is near.
   void TipTimerTimer();
-  void TryHideTopBottom();
-  void TryHideLeftRight();
+  void TryHideTopBottom(const EdgeScreen& screen);
+  void TryHideLeftRight(const EdgeScreen& screen);
   // Hides both windows and shows the edge strip at strip.
   void HideToStrip(const ui::Rect& strip);
 

@@ -225,6 +225,8 @@ void SetScreenSize(Application& app, Size size) { PeerOf(app).SetScreenSize(size
 
 void SetWorkArea(Application& app, Rect area) { PeerOf(app).SetWorkArea(area); }
 
+void SetMonitors(Application& app, std::vector<Monitor> monitors) { PeerOf(app).SetMonitors(std::move(monitors)); }
+
 void AdvanceClock(Application& app, unsigned milliseconds) { PeerOf(app).AdvanceClock(milliseconds); }
 
 std::uint64_t Now(Application& app) { return PeerOf(app).Now(); }

@@ -91,6 +91,8 @@ void SetCursor(Application& app, Point screenPos);
 void SetScreenSize(Application& app, Size size);
 // The screen less the taskbar; without it the work area is the whole screen.
 void SetWorkArea(Application& app, Rect area);
+// Several monitors, the primary one first; they replace the screen above.
+void SetMonitors(Application& app, std::vector<Monitor> monitors);
 // Lets time pass; due timers fire in time order (ties in creation order).
 void AdvanceClock(Application& app, unsigned milliseconds);
 // Milliseconds passed on the virtual clock since the application was made.

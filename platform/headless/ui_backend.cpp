@@ -153,6 +153,17 @@ void ApplicationPeer::BringToForeground(Form& form) {
   if (form.Visible()) Activate(form);
 }
 
+Size ApplicationPeer::ScreenSize() {
+  if (monitors_.empty()) return screen_;
+  return {monitors_.front().bounds.width, monitors_.front().bounds.height};
+}
+
+std::vector<Monitor> ApplicationPeer::Monitors() {
+  if (!monitors_.empty()) return monitors_;
+  const Rect screen{0, 0, screen_.width, screen_.height};
+  return {Monitor{screen, workArea_.value_or(screen)}};
+}
+
 MenuItem* ApplicationPeer::TrackPopup(PopupMenu& menu, Point screenPos) {
   const std::string owner = menu.Owner().Name();
   const std::string qualified = Concat(owner, ".", menu.Name());

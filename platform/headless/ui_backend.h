@@ -139,9 +139,10 @@ class ApplicationPeer : public ui::ApplicationPeer {
   std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) override;
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override { return cursor_; }
-  Size ScreenSize() override { return screen_; }
-  // The whole screen unless a test set a work area.
-  Rect WorkArea() override { return workArea_.value_or(Rect{0, 0, screen_.width, screen_.height}); }
+  Size ScreenSize() override;
+  // One monitor of the screen's size (its work area the whole screen unless
+  // a test set one), or the layout a test set.
+  std::vector<Monitor> Monitors() override;
   void TitleChanged() override {}
   void HideTaskbarButton() override { taskbarButtonHidden_ = true; }
   // Available unless a test takes it away (a system without layered windows).
@@ -151,6 +152,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
   void SetCursorPos(Point screenPos) { cursor_ = screenPos; }
   void SetScreenSize(Size size) { screen_ = size; }
   void SetWorkArea(Rect area) { workArea_ = area; }
+  void SetMonitors(std::vector<Monitor> monitors) { monitors_ = std::move(monitors); }
   bool TaskbarButtonHidden() const { return taskbarButtonHidden_; }
   void SetTranslucencyAvailable(bool available) { translucencyAvailable_ = available; }
   // What the messages waiting at a ProcessMessages call do.
@@ -210,6 +212,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
   Point cursor_;
   Size screen_{1024, 768};
   std::optional<Rect> workArea_;
+  std::vector<Monitor> monitors_;
   bool taskbarButtonHidden_ = false;
   bool translucencyAvailable_ = true;
   std::function<void()> pending_;

@@ -33,7 +33,7 @@ Point Application::CursorPos() { return peer_->CursorPos(); }
 
 Size Application::ScreenSize() { return peer_->ScreenSize(); }
 
-Rect Application::WorkArea() { return peer_->WorkArea(); }
+std::vector<Monitor> Application::Monitors() { return peer_->Monitors(); }
 
 void Application::HideTaskbarButton() { peer_->HideTaskbarButton(); }
 

@@ -52,9 +52,10 @@ class ApplicationPeer {
                                                      const std::string& root) = 0;
 
   virtual Point CursorPos() = 0;
+  // The primary monitor's size.
   virtual Size ScreenSize() = 0;
-  // The primary screen without the taskbar and other docked bars.
-  virtual Rect WorkArea() = 0;
+  // Every monitor of the desktop, the primary one first.
+  virtual std::vector<Monitor> Monitors() = 0;
   virtual void TitleChanged() = 0;
   virtual void HideTaskbarButton() = 0;
   // Whether forms can be made translucent (Form::SetAlpha) on this system.
@@ -83,7 +84,7 @@ class Application : public platform::MessageBoxes {
 
   Point CursorPos();
   Size ScreenSize();
-  Rect WorkArea();
+  std::vector<Monitor> Monitors();
   // Removes the program's button from the taskbar.
   void HideTaskbarButton();
   // Whether forms can be made translucent here; decided once per run.

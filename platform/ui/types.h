@@ -27,6 +27,13 @@ struct Rect {
   bool Contains(Point p) const { return p.x >= left && p.y >= top && p.x < left + width && p.y < top + height; }
 };
 
+// A display: all of it, and the part that taskbars and docked bars leave free.
+struct Monitor {
+  Rect bounds;
+  Rect workArea;
+  bool operator==(const Monitor&) const = default;
+};
+
 // A colour as the options store it: 0x00BBGGRR, or 0x80000000 + n for system
 // colour n, which the backend resolves each time it draws.
 using ColorValue = std::int32_t;

@@ -117,6 +117,22 @@ class MenuBuilder {
   std::vector<MenuItem*> commands_;
 };
 
+Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
+  auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(param);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+  const Monitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+  if (info.dwFlags & MONITORINFOF_PRIMARY) {
+    monitors.insert(monitors.begin(), found);
+  } else {
+    monitors.push_back(found);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 // Owns every form, so that only it has a taskbar button (with the
@@ -394,13 +410,15 @@ Size ApplicationWin32::ScreenSize() {
   return Size{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
-Rect ApplicationWin32::WorkArea() {
-  RECT area = {};
-  if (!SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0)) {
-    const Size screen = ScreenSize();
-    return Rect{0, 0, screen.width, screen.height};
-  }
-  return Rect{area.left, area.top, area.right - area.left, area.bottom - area.top};
+std::vector<Monitor> ApplicationWin32::Monitors() {
+  std::vector<Monitor> monitors;
+  EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+  if (!monitors.empty()) return monitors;
+  // No answer (a session without a display): the primary screen and its work area.
+  const Size screen = ScreenSize();
+  RECT area = {0, 0, screen.width, screen.height};
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  return {Monitor{Rect{0, 0, screen.width, screen.height}, ToRect(area)}};
 }
 
 void ApplicationWin32::TitleChanged() {

@@ -43,7 +43,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
   Point CursorPos() override;
   Size ScreenSize() override;
-  Rect WorkArea() override;
+  std::vector<Monitor> Monitors() override;
   void TitleChanged() override;
   void HideTaskbarButton() override;
   // Looks SetLayeredWindowAttributes up in user32.dll, once.

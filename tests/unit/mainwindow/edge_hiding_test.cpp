@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "main_window_fixture.h"
 #include "mainwindow/edge_strip.h"
@@ -18,7 +19,14 @@ constexpr int kBar = 3;
 
 struct Options {
   bool ud = false, controlShown = true, wHide = true;
+  std::vector<ui::Monitor> monitors = {};  // empty: one 1024 x 768 screen
 };
+
+// The primary 1024 x 768 monitor with a second one beside, left of or above it.
+const ui::Monitor kPrimary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
+const std::vector<ui::Monitor> kSecondRight{kPrimary, {{1024, 0, 1280, 1024}, {1024, 0, 1280, 994}}};
+const std::vector<ui::Monitor> kSecondLeft{kPrimary, {{-1280, 0, 1280, 1024}, {-1280, 0, 1280, 1024}}};
+const std::vector<ui::Monitor> kSecondAbove{kPrimary, {{0, -768, 1024, 768}, {0, -768, 1024, 768}}};
 
 // Started with the main window at left, top; the control window out of the way.
 struct Edge : test::MainWindowFixture {
@@ -27,6 +35,7 @@ struct Edge : test::MainWindowFixture {
     state.MainLeft = left, state.MainTop = top, state.ControlLeft = 600, state.ControlTop = 450;
     state.UD = o.ud, state.ClShow = o.controlShown, state.wHide = o.wHide, state.BarWidth = kBar;
     state.DDCheck = false, state.MainColor = 0x00336699;
+    if (!o.monitors.empty()) uit::SetMonitors(Ui, o.monitors);
     StartWithItems(2, state);
     uit::SetCursor(Ui, kAway);
   }
@@ -143,6 +152,41 @@ TEST(EdgeHiding, ANearEdgeHidesTheWindowsBehindAStripThatBringsThemBackFlush) {
   }
 }
 
+TEST(EdgeHiding, OnSeveralMonitorsOnlyTheDesktopsOuterEdgesOfTheWindowsMonitorCount) {
+  const struct {
+    const char* name;
+    const std::vector<ui::Monitor>& monitors;
+    ui::Point saved;
+    ui::Rect strip;  // empty: the window stays
+    ui::Point back;
+  } cases[] = {
+      {"right edge of the right monitor", kSecondRight, {2102, 300}, {2304 - kBar, 300, kBar, 134}, {2112, 300}},
+      {"bottom of the right monitor", kSecondRight, {1500, 885}, {1500, 1024 - kBar, 192, kBar}, {1500, 890}},
+      {"primary's right edge, continued", kSecondRight, {822, 300}, {}, {}},
+      {"right monitor's left edge, continued", kSecondRight, {1030, 300}, {}, {}},
+      {"right monitor's left edge below the primary", kSecondRight, {1030, 850}, {1024, 850, kBar, 134}, {1024, 850}},
+      {"mostly on the right monitor, near the primary's right edge", kSecondRight, {950, 300}, {}, {}},
+      {"left edge of the left monitor", kSecondLeft, {-1270, 300}, {-1280, 300, kBar, 134}, {-1280, 300}},
+      {"primary's left edge, continued", kSecondLeft, {10, 200}, {}, {}},
+      {"primary's right edge, free", kSecondLeft, {822, 300}, {1024 - kBar, 300, kBar, 134}, {832, 300}},
+      {"top of the upper monitor", kSecondAbove, {400, -763}, {400, -768, 192, kBar}, {400, -768}},
+      {"primary's top, continued", kSecondAbove, {400, 5}, {}, {}},
+      {"primary's bottom, free", kSecondAbove, {400, 624}, {400, 768 - kBar, 192, kBar}, {400, 634}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    Edge f(c.saved.x, c.saved.y, {.monitors = c.monitors});
+    ASSERT_EQ(f.Main().Bounds(), (ui::Rect{c.saved.x, c.saved.y, 192, 134}));
+    AwayForASecond(f);
+    const bool hides = c.strip.width > 0;
+    ASSERT_EQ(f.Strip().Visible(), hides);
+    if (!hides) continue;
+    EXPECT_EQ(f.Strip().Bounds(), c.strip);
+    uit::MoveMouse(f.Strip(), {0, 0});
+    EXPECT_EQ(f.Main().Bounds(), (ui::Rect{c.back.x, c.back.y, 192, 134}));
+  }
+}
+
 TEST(EdgeHiding, ThePointerMustStayAwayForAWholeSecond) {
   Edge f(10, 200);
   uit::AdvanceClock(f.Ui, 1000);
@@ -186,6 +230,33 @@ TEST(FirstShow, AWindowSavedWhollyOffTheScreenComesIntoTheWorkAreaOthersKeepThei
     SCOPED_TRACE(c.name);
     test::MainWindowFixture f;
     uit::SetWorkArea(f.Ui, {60, 0, 964, 738});
+    pelorin::LauncherState state = test::DefaultState();
+    state.MainLeft = c.main.x, state.MainTop = c.main.y;
+    state.ControlLeft = c.control.x, state.ControlTop = c.control.y;
+    f.StartWith(state);
+    EXPECT_EQ(f.Main().Bounds(), (ui::Rect{c.mainShown.x, c.mainShown.y, 192, 134}));
+    EXPECT_EQ(f.App.ControlWindow().Bounds(), (ui::Rect{c.controlShown.x, c.controlShown.y, 232, 63}));
+  }
+}
+
+TEST(FirstShow, OnSeveralMonitorsAWindowOnAnyKeepsItsPlaceOneOnNoneGoesToTheNearest) {
+  const struct {
+    const char* name;
+    const std::vector<ui::Monitor>& monitors;
+    ui::Point main, control, mainShown, controlShown;
+  } cases[] = {
+      {"on the right monitor; off beyond it and off to the top left", kSecondRight, {1500, 900}, {2400, 300},
+       {1500, 900}, {2304 - 232, 300}},
+      {"under the primary, left of the right monitor's lower part", kSecondRight, {-500, 900}, {400, 900},
+       {0, 738 - 134}, {400, 738 - 63}},
+      {"on the left monitor; far below it", kSecondLeft, {-1000, 100}, {-2000, 1500}, {-1000, 100},
+       {-1280, 1024 - 63}},
+      {"on the upper monitor; far above it", kSecondAbove, {400, -500}, {400, -2000}, {400, -500}, {400, -768}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    test::MainWindowFixture f;
+    uit::SetMonitors(f.Ui, c.monitors);
     pelorin::LauncherState state = test::DefaultState();
     state.MainLeft = c.main.x, state.MainTop = c.main.y;
     state.ControlLeft = c.control.x, state.ControlTop = c.control.y;

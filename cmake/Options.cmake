@@ -23,6 +23,14 @@ function(pelorin_target_options target)
   endif()
 endfunction()
 
+if(WIN32)
+  # A resident program is judged by its size: the Windows build optimises
+  # for it, and the linker drops every function and datum nothing uses.
+  set(CMAKE_CXX_FLAGS_RELEASE "-Os -DNDEBUG")
+  add_compile_options(-ffunction-sections -fdata-sections)
+  add_link_options(-Wl,--gc-sections)
+endif()
+
 if(PELORIN_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)

@@ -140,6 +140,49 @@ TEST(OptionsDialog, EveryOpeningStartsOnTheFirstPageAlone) {
   }
 }
 
+// A wider font makes the strip take a third row: the pages and the buttons
+// go below it and the dialog grows by as much, once however often it opens;
+// with the planned rows nothing moves.
+TEST(OptionsDialog, PagesAndButtonsStayBelowTheRowsOfTabs) {
+  OptionsFixture f;
+  TForm6& d = f.Dialog();
+  const ui::Size plannedSize = d.ClientSize();
+  const int plannedPageTop = d.pAll.Top();
+  const int plannedButtonTop = d.Button1.Top();
+  const int plannedMargin = plannedSize.height - (d.TabC.Top() + d.TabC.Height());
+  struct Case {
+    const char* what;
+    int fontHeight;
+    bool lowered;
+  };
+  for (const Case& c : {Case{"planned rows", 12, false}, Case{"three rows", 16, true},
+                        Case{"three rows, opened again", 16, true}, Case{"planned rows again", 12, false}}) {
+    SCOPED_TRACE(c.what);
+    ui::FontSpec font = d.TabC.Font();
+    font.height = c.fontHeight;
+    d.TabC.SetFont(font);
+    f.Open([&](TForm6& dialog) {
+      const int lowered = dialog.Button1.Top() - plannedButtonTop;
+      EXPECT_EQ(lowered > 0, c.lowered);
+      const ui::Rect area = dialog.TabC.DisplayArea();
+      const int areaTop = dialog.TabC.Top() + area.top;
+      const int areaBottom = areaTop + area.height;
+      for (ui::Control* page : dialog.Children()) {
+        if (dynamic_cast<ui::Panel*>(page) == nullptr) continue;
+        SCOPED_TRACE(page->Name());
+        EXPECT_EQ(page->Top(), plannedPageTop + lowered);
+        EXPECT_GE(page->Top(), areaTop);
+        EXPECT_LE(page->Top() + page->Height(), dialog.Button1.Top());
+      }
+      EXPECT_EQ(dialog.Button7.Top(), dialog.Button1.Top());
+      EXPECT_LE(dialog.Button1.Top() + dialog.Button1.Height(), areaBottom);
+      EXPECT_EQ(dialog.TabC.Top() + dialog.TabC.Height() + plannedMargin, dialog.ClientSize().height);
+      EXPECT_EQ(dialog.ClientSize().height, plannedSize.height + lowered);
+      uit::ClickButton(dialog.Button7);
+    });
+  }
+}
+
 TEST(OptionsDialog, EdgeHidingSwitchesItsControls) {
   OptionsFixture f;
   f.Open([&](TForm6& d) {

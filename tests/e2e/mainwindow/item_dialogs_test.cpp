@@ -2,6 +2,7 @@
 // opens the dialog, Tab walks its fields in order, the real file-open dialog
 // fills it, Enter confirms; a click on the preview opens the chooser.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -69,12 +70,9 @@ TEST(AddItem, TabsThroughItsFieldsTakesABrowsedFileAndConfirmsWithEnter) {
     });
     const std::uint32_t framed = isPushButton(expected) ? expected.hwnd : ok.hwnd;
     Await("the default frame on " + HexHandle(framed), [&] {
-      for (const Window& button : s.Children(dialog)) {
-        if (isPushButton(button) && ((button.style & kButtonKind) == kDefaultPushButton) != (button.hwnd == framed)) {
-          return false;
-        }
-      }
-      return true;
+      return std::ranges::all_of(s.Children(dialog), [&](const Window& w) {
+        return !isPushButton(w) || ((w.style & kButtonKind) == kDefaultPushButton) == (w.hwnd == framed);
+      });
     });
     if (i == 11) s.Screenshot(dialog, "add-item-cancel-focused");
     s.PostKeys(dialog, {"tab"});

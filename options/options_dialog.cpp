@@ -1,5 +1,7 @@
 #include "options/options_dialog.h"
 
+#include <algorithm>
+
 #include "control/control_window.h"
 #include "core/app.h"
 #include "core/hotkey_text.h"
@@ -74,6 +76,7 @@ std::array<ui::HotKeyEdit*, kHotKeyCount> TForm6::HotKeyBoxes() {
 int TForm6::NumberIn(const ui::Edit& box) { return std::stoi(box.Text()); }
 
 void TForm6::FormShow() {
+  FitPagesUnderTabs();
   const LauncherState& state = app_.State();
   IcLine.SetText(std::to_string(state.IcLine));
   ShowLine.SetText(std::to_string(state.ShowLine));
@@ -109,6 +112,18 @@ void TForm6::FormShow() {
   UpDown1.SetPosition(NumberIn(IcLine) - kRowsBase);
   UpDown2.SetPosition(NumberIn(ShowLine) - kPerRowBase);
   UpDown3.SetPosition(NumberIn(BarWidth) - kStripWidthBase);
+}
+
+void TForm6::FitPagesUnderTabs() {
+  const int plannedTop = kPageBounds.top - TabC.Top();
+  const int lowered = std::max(0, TabC.DisplayArea().top - plannedTop);
+  const int step = lowered - pagesLowered_;
+  if (step == 0) return;
+  for (ui::Panel* page : Pages()) page->SetTop(page->Top() + step);
+  for (ui::Button* button : {&Button1, &Button7}) button->SetTop(button->Top() + step);
+  TabC.SetHeight(TabC.Height() + step);
+  SetClientSize({ClientSize().width, ClientSize().height + step});
+  pagesLowered_ = lowered;
 }
 
 void TForm6::ShowPage(int index) {

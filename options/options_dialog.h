@@ -146,9 +146,16 @@ class TForm6 : public ui::Form {
  private:
   static constexpr char kHotKeyNote[] = "ホットキーは次回起動時から有効になります";
 
-  // Every page lies over the tab strip in the same place, hidden until chosen.
-  static ui::ControlProps PageProps(const char* name) { return {.name = name, .bounds = {20, 53, 337, 113}, .tabStop = false}; }
+  // Every page lies over the tab strip in the same place, hidden until chosen:
+  // under two rows of tabs, as planned.
+  static constexpr ui::Rect kPageBounds{20, 53, 337, 113};
+  static ui::ControlProps PageProps(const char* name) { return {.name = name, .bounds = kPageBounds, .tabStop = false}; }
 
+  // When the strip takes more rows than planned (a wider font), the pages and
+  // the buttons below them move down by the difference and the dialog grows by
+  // it; with the planned rows nothing moves. Keeps what it moved, so a second
+  // showing does not move them again.
+  void FitPagesUnderTabs();
   void SetLinkColor(ui::ColorValue color);
   // The page of each tab, in tab order.
   std::array<ui::Panel*, 8> Pages();
@@ -162,6 +169,7 @@ class TForm6 : public ui::Form {
   static int NumberIn(const ui::Edit& box);
 
   App& app_;
+  int pagesLowered_ = 0;
 };
 
 }  // namespace pelorin

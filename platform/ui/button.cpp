@@ -11,4 +11,8 @@ void Button::SetCaption(std::string caption) {
   if (StoreIfChanged(caption_, std::move(caption))) Changed(Property::Text);
 }
 
+void Button::SetDefault(bool isDefault) {
+  if (StoreIfChanged(isDefault_, isDefault)) Changed(Property::Style);
+}
+
 }  // namespace ui

@@ -16,6 +16,8 @@ class Button : public WinControl {
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
   bool IsDefault() const { return isDefault_; }
+  // The default button is the one Enter presses (see Form).
+  void SetDefault(bool isDefault);
   bool IsCancel() const { return isCancel_; }
 
  private:

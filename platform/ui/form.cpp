@@ -117,11 +117,29 @@ WinControl* Form::NextTabStop(const WinControl* from, bool backwards) const {
 
 void Form::SignalFocusChanged(WinControl* control) { activeControl_ = control; }
 
+Button* Form::DefaultButton() const {
+  return FindButton([](const Button& button) { return button.IsDefault(); });
+}
+
+Button* Form::ButtonForEnter(const WinControl* focused) const {
+  for (WinControl* control : tabOrder_) {
+    if (control == focused) {
+      if (auto* button = dynamic_cast<Button*>(control)) return button;
+    }
+  }
+  return DefaultButton();
+}
+
+void Form::SignalDefaultButton(Button& button) {
+  for (WinControl* control : tabOrder_) {
+    if (auto* other = dynamic_cast<Button*>(control)) other->SetDefault(other == &button);
+  }
+}
+
 void Form::SignalDialogKey(DialogKey key) {
   Button* target = nullptr;
   if (key == DialogKey::Enter) {
-    target = dynamic_cast<Button*>(activeControl_);
-    if (target == nullptr) target = FindButton([](const Button& button) { return button.IsDefault(); });
+    target = ButtonForEnter(activeControl_);
   } else {
     target = FindButton([](const Button& button) { return button.IsCancel(); });
   }

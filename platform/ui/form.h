@@ -80,6 +80,12 @@ class Form : public Control {
   WinControl* NextTabStop(const WinControl* from, bool backwards) const;
   // The control that has (or, while the form is inactive, gets back) the focus.
   WinControl* ActiveControl() const { return activeControl_; }
+  // The first button marked default (nullptr when none).
+  Button* DefaultButton() const;
+  // What Enter presses while focused has the focus: that control when it is
+  // a button, else the default button. The platform draws the default frame
+  // on it.
+  Button* ButtonForEnter(const WinControl* focused) const;
 
   std::function<void()> onShow;
   std::function<void()> onHide;
@@ -95,6 +101,8 @@ class Form : public Control {
   void SignalActivate(bool active);
   void SignalDialogKey(DialogKey key);
   void SignalFocusChanged(WinControl* control);
+  // The platform was told to make button the default one.
+  void SignalDefaultButton(Button& button);
   // Called by WinControl's constructor and destructor.
   void AddToTabOrder(WinControl& control);
   void RemoveFromTabOrder(WinControl& control);

@@ -21,15 +21,22 @@ class TabControl : public WinControl {
   int TabIndex() const { return tabIndex_; }
   // Never fires onChange: that is for the user's choice.
   void SetTabIndex(int index);
+  // Where the pages belong: inside the frame, below the rows of tabs, in the
+  // strip's client coordinates. The platform lays the rows out by the
+  // captions, the width and the font, so it may take more rows than planned.
+  const Rect& DisplayArea() const { return displayArea_; }
 
   // The user chose another tab.
   std::function<void()> onChange;
 
   void SignalTabChosen(int index);
+  // The backend reports the display area whenever its layout of the rows changed.
+  void SignalDisplayArea(Rect area) { displayArea_ = area; }
 
  private:
   std::vector<std::string> tabs_;
   int tabIndex_ = 0;
+  Rect displayArea_;
 };
 
 namespace backend {

@@ -279,8 +279,13 @@ void ApplicationWin32::Dispatch(MSG& msg) {
     for (Form* form : app_.Forms()) {
       auto* peer = dynamic_cast<FormWin32*>(form->GetPeer());
       if (peer == nullptr || peer->Handle() != root) continue;
-      if (peer->IsDialog() && IsDialogMessageA(root, &msg)) return;
-      break;
+      if (!peer->IsDialog()) break;
+      if (!IsDialogMessageA(root, &msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+      peer->ShowDefaultFrame();
+      return;
     }
   }
   TranslateMessage(&msg);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/win32/application_win32.h"
+#include "platform/ui/button.h"
 #include "platform/ui/win_control.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win_controls_win32.h"
@@ -224,6 +225,39 @@ bool FormWin32::DialogKey(WPARAM wParam, LPARAM lParam) {
   return true;
 }
 
+LRESULT FormWin32::DefaultId() const {
+  const Button* button = form_.DefaultButton();
+  if (button == nullptr || !button->Usable()) return 0;
+  auto* peer = dynamic_cast<WinControlPeer*>(button->GetPeer());
+  return peer != nullptr ? MAKELRESULT(peer->Id(), DC_HASDEFID) : 0;
+}
+
+void FormWin32::SetDefaultId(WPARAM id) {
+  for (WinControl* control : form_.TabOrder()) {
+    auto* button = dynamic_cast<Button*>(control);
+    auto* peer = button != nullptr ? dynamic_cast<WinControlPeer*>(button->GetPeer()) : nullptr;
+    if (peer != nullptr && peer->Id() == id) form_.SignalDefaultButton(*button);
+  }
+}
+
+void FormWin32::ShowDefaultFrame() {
+  const WinControlPeer* focused = WinControlPeer::FromHandle(GetFocus());
+  const WinControl* focusedControl =
+      focused != nullptr && &focused->Widget().OwnerForm() == &form_ ? &focused->Widget() : nullptr;
+  const Button* framed = form_.ButtonForEnter(focusedControl);
+  for (WinControl* control : form_.TabOrder()) {
+    auto* button = dynamic_cast<Button*>(control);
+    auto* peer = button != nullptr ? dynamic_cast<WinControlPeer*>(button->GetPeer()) : nullptr;
+    if (peer == nullptr) continue;
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(peer->Hwnd(), GWL_STYLE));
+    const DWORD wanted = button == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+    // The low word holds the button's own styles (BS_NOTIFY); only the kind changes.
+    if ((style & BS_TYPEMASK) != wanted) {
+      SendMessageA(peer->Hwnd(), BM_SETSTYLE, (style & 0xFFFF & ~DWORD{BS_TYPEMASK}) | wanted, TRUE);
+    }
+  }
+}
+
 LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   // By index: a handler runs the program's code, which may add a handler.
   for (size_t i = 0; i < handlers_.size(); ++i) {
@@ -234,6 +268,12 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (DialogKey(wParam, lParam)) return 0;
       break;
+    case DM_GETDEFID:
+      return DefaultId();
+    case DM_SETDEFID:
+      SetDefaultId(wParam);
+      ShowDefaultFrame();
+      return TRUE;
     case WM_CHAR:
       form_.SignalKeyPress(static_cast<char>(wParam));
       return 0;

@@ -45,6 +45,13 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   // The window that was active before this one was activated.
   HWND ActivatedFrom() const { return activatedFrom_; }
 
+  // Draws the default frame on the button Enter presses now (the focused
+  // button, else the default one) and on no other. The system's dialog
+  // handling does the same on Windows; Wine's leaves the frame off when the
+  // focus moves from a button to another kind of control, and never moves
+  // it on a click, so the message loops call this after each message.
+  void ShowDefaultFrame();
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -65,6 +72,11 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   void RememberFocus();
   // Enter and Esc as the dialog-message handling reports them.
   bool DialogKey(WPARAM wParam, LPARAM lParam);
+  // DM_GETDEFID: the default button's id, for the dialog-message handling's
+  // Enter and Tab; none while it cannot be pressed.
+  LRESULT DefaultId() const;
+  // DM_SETDEFID.
+  void SetDefaultId(WPARAM id);
   void DropFiles(HDROP drop);
 
   struct HandlerEntry {

@@ -2,11 +2,13 @@
 // The pages are the caller's controls, siblings placed over the strip's page
 // area; so that they (windows, and what the container paints: labels, group
 // boxes) show and take the pointer there, the strip's window region leaves
-// that area out. Its z-order stays the tab order, which the form keeps.
+// that area out. Its z-order stays the tab order, which the form keeps. The
+// same area is reported to the widget, so that the pages can follow the rows.
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <string>
 
 #include "platform/ui/tab_control.h"
@@ -62,6 +64,9 @@ class TabControlWin32 final : public WinControlPeer {
     GetClientRect(Hwnd(), &whole);
     RECT page = whole;
     SendMessageA(Hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    tabs_.SignalDisplayArea(Rect{static_cast<int>(page.left), static_cast<int>(page.top),
+                                 static_cast<int>(std::max(page.right - page.left, LONG{0})),
+                                 static_cast<int>(std::max(page.bottom - page.top, LONG{0}))});
     if (IsRectEmpty(&page)) {
       SetWindowRgn(Hwnd(), nullptr, TRUE);
       return;

@@ -18,6 +18,7 @@
 #include "platform/win32/application_win32.h"
 #include "platform/win32/combo_box_look_win32.h"
 #include "platform/win32/container_win32.h"
+#include "platform/win32/form_win32.h"
 
 namespace ui::win32 {
 
@@ -205,6 +206,8 @@ class ButtonWin32 final : public WinControlPeer {
  private:
   void Apply(Property property) override {
     if (property == Property::Text) SetWindowTextA(Hwnd(), button_.Caption().c_str());
+    // Whether it shows the default frame depends on the focus too: the form decides.
+    if (property == Property::Style) FormWin32::Of(button_.OwnerForm()).ShowDefaultFrame();
   }
 
   Button& button_;

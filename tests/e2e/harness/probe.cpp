@@ -40,7 +40,7 @@ std::string HexHandle(std::uint32_t handle) {
 
 std::vector<Record> Probe::Run(const std::vector<std::string>& arguments, Milliseconds timeout) const {
   SpawnOptions options{.argv = {"wine", WineEnvironment::HelperFile("e2e_probe.exe").string()},
-                       .env = environment_.Env()};
+                       .env = env_};
   options.argv.insert(options.argv.end(), arguments.begin(), arguments.end());
   RunResult result = e2e::Run(options, timeout);
   if (result.status != 0 && result.status != 1) {
@@ -72,7 +72,7 @@ std::vector<Window> Probe::FindWindows(const WindowQuery& query, std::uint32_t p
 bool Probe::WaitGone(std::uint32_t hwnd, Milliseconds wait) const {
   SpawnOptions options{.argv = {"wine", WineEnvironment::HelperFile("e2e_probe.exe").string(), "wait-gone", "--hwnd",
                                 HexHandle(hwnd), "--wait-ms", Millis(wait)},
-                       .env = environment_.Env()};
+                       .env = env_};
   return e2e::Run(options, wait + kProbeMargin).status == 0;
 }
 
@@ -126,6 +126,12 @@ std::optional<Window> Probe::Focus(std::uint32_t hwnd) const {
   const std::vector<Record> records = Run({"focus", "--hwnd", HexHandle(hwnd)});
   if (records.empty()) return std::nullopt;
   return WindowFrom(records.front());
+}
+
+TabRows Probe::ReadTabRows(std::uint32_t hwnd) const {
+  const std::vector<Record> records = Run({"tab-rows", "--hwnd", HexHandle(hwnd)});
+  if (records.empty()) throw std::runtime_error("no tabs in " + HexHandle(hwnd));
+  return TabRows{.rows = static_cast<int>(records.front().Int("rows")), .tabs = records.front().Rectangle("tabs")};
 }
 
 void Probe::MakeLink(const std::string& link, const std::string& target) const {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/polling.h"
@@ -15,9 +16,16 @@
 
 namespace e2e {
 
+// A tab strip's rows as the program laid them out.
+struct TabRows {
+  int rows = 0;
+  Rect tabs;  // screen rectangle that the tabs cover
+};
+
 class Probe {
  public:
-  explicit Probe(const WineEnvironment& environment) : environment_(environment) {}
+  // env: the environment of the prefix whose programs it sees.
+  explicit Probe(std::vector<std::string> env) : env_(std::move(env)) {}
 
   // Runs one sub-command (arguments in UTF-8). Status 0 and 1 (nothing
   // matched) give its records; anything else throws with its stderr.
@@ -66,9 +74,11 @@ class Probe {
   // Writes a shell link at link (a Windows path) to target; an empty target
   // makes a link without a file-system target.
   void MakeLink(const std::string& link, const std::string& target) const;
+  // The rows of the tab strip hwnd.
+  TabRows ReadTabRows(std::uint32_t hwnd) const;
 
  private:
-  const WineEnvironment& environment_;
+  std::vector<std::string> env_;
 };
 
 // "0x0001004C"

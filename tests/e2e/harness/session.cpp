@@ -70,8 +70,10 @@ struct Program::State {
   fs::path log;
   std::optional<std::uint32_t> windowsPid;
   std::optional<WindowQuery> mainWindow;
+  // A program in a prefix of its own is seen by a probe run there.
+  std::shared_ptr<const Probe> ownProbe;
 
-  const Probe& probe() const { return session->probe_; }
+  const Probe& probe() const { return ownProbe ? *ownProbe : session->probe_; }
 
   std::string Name() const { return exe.filename().string() + " (unix pid " + std::to_string(child.Pid()) + ")"; }
 
@@ -213,11 +215,13 @@ void Program::CancelMenu() const {
   }
 }
 
+const Probe& Program::GetProbe() const { return state_->probe(); }
+
 // ---- E2eSession ----
 
 E2eSession::E2eSession()
     : environment_(WineEnvironment::Get()),
-      probe_(environment_),
+      probe_(environment_.Env()),
       desktop_(environment_),
       testName_(CurrentTestName()),
       stageDir_(FreshFolder(WineEnvironment::BuildDir() / "e2e-stage" / testName_)),
@@ -253,26 +257,29 @@ std::shared_ptr<Program::State> E2eSession::Spawn(const fs::path& exe, const std
 
 Program E2eSession::Start(const fs::path& exe, const std::vector<std::string>& arguments, const fs::path& folder) {
   std::shared_ptr<Program::State> state = Spawn(exe, arguments, folder, environment_.Env());
+  FindWindowsProcess(*state);
+  return Program(state);
+}
 
+void E2eSession::FindWindowsProcess(Program::State& state) const {
   // Which Windows process it is: one running this exe that no other program
   // of the session has taken (the same exe may run twice).
   std::vector<std::uint32_t> taken;
   for (const auto& other : programs_) {
-    if (other != state && other->windowsPid && other->exe == state->exe) taken.push_back(*other->windowsPid);
+    if (other.get() != &state && other->windowsPid && other->exe == state.exe) taken.push_back(*other->windowsPid);
   }
   PollUntil(
       kDefaultTimeout,
       [&] {
-        for (std::uint32_t pid : probe_.FindProcesses(WindowsPath(state->exe))) {
+        for (std::uint32_t pid : state.probe().FindProcesses(WindowsPath(state.exe))) {
           if (std::find(taken.begin(), taken.end(), pid) == taken.end()) {
-            state->windowsPid = pid;
+            state.windowsPid = pid;
             return true;
           }
         }
-        return !state->child.Running();
+        return !state.child.Running();
       },
       0ms);
-  return Program(state);
 }
 
 fs::path E2eSession::StagePelorin(const StagedFiles& files) const {
@@ -283,7 +290,12 @@ fs::path E2eSession::StagePelorin(const StagedFiles& files) const {
 }
 
 Program E2eSession::StartPelorin(const StagedFiles& files, const OwnPrefix& prefix) {
-  return Program(Spawn(StagePelorin(files), {}, {}, prefix.Env()));
+  std::shared_ptr<Program::State> state = Spawn(StagePelorin(files), {}, {}, prefix.Env());
+  state->ownProbe = std::make_shared<const Probe>(prefix.Env());
+  FindWindowsProcess(*state);
+  Program program(state);
+  program.SetMainWindow({.title = "Pelorin"});
+  return program;
 }
 
 Program E2eSession::StartPelorin(const StagedFiles& files) {

@@ -75,6 +75,8 @@ class Program {
   void PickMenuItem(const std::string& text) const;
   // Escape: closes the innermost open menu.
   void CancelMenu() const;
+  // The probe that sees the program (run in its prefix).
+  const Probe& GetProbe() const;
 
  private:
   friend class E2eSession;
@@ -96,8 +98,8 @@ class E2eSession {
 
   // Copies Pelorin.exe into the stage folder, files beside it, and starts it.
   Program StartPelorin(const StagedFiles& files = {});
-  // The same in a prefix of the test's own: the program is not seen as a
-  // Windows process (no windows, dialogs or menus through the probe).
+  // The same in a prefix of the test's own, seen (windows, dialogs, menus)
+  // through a probe run in that prefix.
   Program StartPelorin(const StagedFiles& files, const OwnPrefix& prefix);
   // Starts exe (a host path) under Wine with arguments, in folder (default:
   // the stage folder).
@@ -167,6 +169,8 @@ class E2eSession {
 
   // Copies Pelorin.exe and the files into the stage folder.
   std::filesystem::path StagePelorin(const StagedFiles& files) const;
+  // Waits until the program shows as a Windows process (or has ended).
+  void FindWindowsProcess(Program::State& state) const;
   std::shared_ptr<Program::State> Spawn(const std::filesystem::path& exe, const std::vector<std::string>& arguments,
                                         const std::filesystem::path& folder, const std::vector<std::string>& env);
 

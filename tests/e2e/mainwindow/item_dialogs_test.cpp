@@ -2,6 +2,7 @@
 // opens the dialog, Tab walks its fields in order, the real file-open dialog
 // fills it, Enter confirms; a click on the preview opens the chooser.
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,10 @@
 
 namespace e2e::mainwindow {
 namespace {
+
+// A button window's kind in its style (BS_TYPEMASK), and the default push button's.
+constexpr std::uint32_t kButtonKind = 0x0F;
+constexpr std::uint32_t kDefaultPushButton = 0x01;
 
 // Pelorin with one item, its main window up and the pointer out of the way.
 Program StartWithOneItem(E2eSession& s) {
@@ -50,6 +55,11 @@ TEST(AddItem, TabsThroughItsFieldsTakesABrowsedFileAndConfirmsWithEnter) {
   const std::vector<std::pair<int, int>> order = {{112, 18},  {112, 42},  {112, 66},  {152, 88}, {248, 88},
                                                   {112, 122}, {112, 146}, {112, 170}, {112, 210}, {40, 244},
                                                   {136, 240}, {240, 240}, {112, 18}};
+  // The default frame goes with the focus to a push button, and back to 決定.
+  const Window ok = ChildAt(s, dialog, 136, 240);
+  const auto isPushButton = [](const Window& w) {
+    return w.className == "Button" && (w.style & kButtonKind) <= kDefaultPushButton;
+  };
   for (std::size_t i = 0; i < order.size(); ++i) {
     const Window expected = ChildAt(s, dialog, order[i].first, order[i].second);
     std::optional<Window> focus;
@@ -58,6 +68,13 @@ TEST(AddItem, TabsThroughItsFieldsTakesABrowsedFileAndConfirmsWithEnter) {
       // A drop-down list's focus may sit on its inner edit.
       return focus && (focus->hwnd == expected.hwnd || focus->parent == expected.hwnd);
     });
+    const std::uint32_t framed = isPushButton(expected) ? expected.hwnd : ok.hwnd;
+    Await("the default frame on " + HexHandle(framed), [&] {
+      return std::ranges::all_of(s.Children(dialog), [&](const Window& w) {
+        return !isPushButton(w) || ((w.style & kButtonKind) == kDefaultPushButton) == (w.hwnd == framed);
+      });
+    });
+    if (i == 11) s.Screenshot(dialog, "add-item-cancel-focused");
     s.PostKeys(dialog, {"tab"});
   }
 

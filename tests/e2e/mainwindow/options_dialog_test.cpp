@@ -8,11 +8,13 @@
 #include <set>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "harness/e2e.h"
+#include "harness/process.h"
 #include "mainwindow/support.h"
 
 namespace e2e::mainwindow {
@@ -162,6 +164,59 @@ TEST(OptionsDialog, PagesSpinsAHotKeyAndOkActingAtOnce) {
   EXPECT_EQ(options[1], "2");   // IcLine
   EXPECT_EQ(options[2], "14");  // MaxLine
   EXPECT_EQ(options[18], "Ctrl+Alt+K");
+}
+
+// The Windows font of the dialog mapped to a monospaced one, wider than the
+// proportional font the shared prefix maps it to, as a plain prefix (or a
+// system with wider fonts) has it: the strip takes three rows of tabs.
+// Every page then lies below the rows, the buttons below the pages, all
+// inside the dialog.
+TEST(OptionsDialog, PagesAndButtonsGoBelowAThirdRowOfTabs) {
+  E2eSession s;
+  OwnPrefix prefix(s.StageDir() / "prefix");
+  const RunResult mapped = e2e::Run({.argv = {"wine", "reg", "add", R"(HKCU\Software\Wine\Fonts\Replacements)", "/v",
+                                         "ＭＳ Ｐゴシック", "/d", "IPAGothic", "/f"},
+                                .env = prefix.Env()},
+                               60s);
+  ASSERT_EQ(mapped.status, 0) << mapped.err;
+  Program app = s.StartPelorin({}, prefix);
+  const Probe& probe = app.GetProbe();
+  const Window main = app.WaitForWindow({.title = "Pelorin"}, 30s);
+  const Window dialog = OpenOptions(s, app, main);
+
+  std::map<std::string, std::vector<Window>> children;  // by class
+  for (const Window& child : probe.Children(dialog.hwnd)) {
+    if (child.parent == dialog.hwnd) children[child.className].push_back(child);
+  }
+  const std::vector<Window>& pages = children["PelorinPanel"];
+  const std::vector<Window>& buttons = children["Button"];
+  ASSERT_EQ(children["SysTabControl32"].size(), 1u);
+  const Window* strip = &children["SysTabControl32"].front();
+  ASSERT_EQ(pages.size(), 8u);
+  ASSERT_EQ(buttons.size(), 2u);
+  const TabRows rows = probe.ReadTabRows(strip->hwnd);
+  EXPECT_EQ(rows.rows, 3);
+  EXPECT_TRUE(dialog.client.Contains(strip->rect));
+  for (const Window& page : pages) {
+    EXPECT_GE(page.rect.top, rows.tabs.bottom) << page;
+    EXPECT_TRUE(strip->rect.Contains(page.rect)) << page;
+    for (const Window& button : buttons) EXPECT_LE(page.rect.bottom, button.rect.top) << page << button;
+  }
+  for (const Window& button : buttons) EXPECT_TRUE(strip->rect.Contains(button.rect)) << button;
+
+  // The first lines that the third row covered before: a check box, and the
+  // hot-key pages' note (drawn by its page), three tabs on.
+  s.Screenshot(dialog, "three-rows-first-page");
+  probe.PostKeys(strip->hwnd, {"right", "right", "right"});
+  Await("the hot-key page", [&] {
+    for (const Window& child : probe.Children(dialog.hwnd)) {
+      if (child.className == "msctls_hotkey32" && child.visible) return true;
+    }
+    return false;
+  });
+  s.Screenshot(dialog, "three-rows-hot-keys");
+  app.Close();
+  EXPECT_EQ(app.WaitForExit(), 0);
 }
 
 TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {

@@ -135,6 +135,19 @@ TEST_F(DialogControlsTest, EnterPressesTheFocusedOrDefaultButtonAndEscTheEnabled
   EXPECT_EQ(events, (std::vector<std::string>{"ok", "cancel", "cancel"}));
 }
 
+// The platform draws the default frame on ButtonForEnter, so the frame and
+// Enter must agree, also after the platform named another default button.
+TEST_F(DialogControlsTest, TheDefaultFrameGoesToTheButtonEnterPresses) {
+  form.Show();
+  EXPECT_EQ(form.ButtonForEnter(&cancel), &cancel);
+  form.SignalDefaultButton(cancel);
+  EXPECT_FALSE(ok.IsDefault());
+  name.SetFocus();
+  EXPECT_EQ(form.ButtonForEnter(form.ActiveControl()), &cancel);
+  uit::PressKey(form, uit::Key::Enter);
+  EXPECT_EQ(events, std::vector<std::string>{"cancel"});
+}
+
 TEST_F(DialogControlsTest, ControlsLieOnFormsAndPanelsOnly) {
   EXPECT_THROW(ui::Label(name, "OnAnEdit"), std::logic_error);
   EXPECT_THROW(ui::Edit(path, {.name = "InAnEdit"}), std::logic_error);

@@ -41,4 +41,7 @@ int ShellExecuteCommand(const Words& words);
 int Focus(const Words& words);
 int MakeLink(const Words& words);
 
+// tab_rows_command.cpp
+int TabRows(const Words& words);
+
 }  // namespace e2e

@@ -35,6 +35,7 @@ constexpr Command kCommands[] = {
     {"set-text", e2e::SetText, "--hwnd H TEXT  (WM_SETTEXT)"},
     {"shell-execute", e2e::ShellExecuteCommand, "--file F [--params P] [--dir D] [--show N] [--verb V]"},
     {"focus", e2e::Focus, "--hwnd H  (the window with the keyboard focus in H's thread; status 1 when none)"},
+    {"tab-rows", e2e::TabRows, "--hwnd H  (a tab strip's rows: count, screen rectangle of its tabs)"},
     {"make-link", e2e::MakeLink, "--link L [--target T]  (writes a shell link; no target: none)"},
 };
 

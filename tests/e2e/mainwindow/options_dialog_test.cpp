@@ -106,7 +106,8 @@ std::vector<fs::path> StartupShortcuts(const std::string& name) {
 // dialog has the focus back on that button, so that the next click is not
 // taken by its reactivation.
 std::string PressAndAnswer(const E2eSession& s, const Program& app, const Window& dialog, const Window& button) {
-  s.Click(button.rect.left + button.rect.Width() / 2, button.rect.top + button.rect.Height() / 2);
+  ClickUntil(s, button.rect.left + button.rect.Width() / 2, button.rect.top + button.rect.Height() / 2,
+             "a message from " + button.title, [&] { return !app.Dialogs().empty(); });
   const DialogBox box = app.WaitForDialog();
   s.Answer(box, box.buttons.front().id);
   Await("the focus back on " + button.title, [&] {
@@ -246,8 +247,8 @@ TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
   EXPECT_TRUE(StartupShortcuts("Pelorin.lnk").empty());
   EXPECT_EQ(PressAndAnswer(s, app, dialog, remove), "削除するファイルがありません");
 
-  s.Click(dialog.client.left + 232 + 48, dialog.client.top + 169 + 8);
-  WaitUntilHidden(app, "Option");
+  ClickUntil(s, dialog.client.left + 232 + 48, dialog.client.top + 169 + 8, "Option closed by OK",
+             [&] { return app.Windows({.title = "Option"}).empty(); });
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }

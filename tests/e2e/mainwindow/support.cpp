@@ -175,6 +175,13 @@ void WaitUntilHidden(const Program& app, const std::string& title) {
   Await(title + " hidden", [&] { return app.Windows({.title = title}).empty(); });
 }
 
+void ClickUntil(const E2eSession& s, int x, int y, const std::string& what, const std::function<bool()>& effect) {
+  s.Click(x, y);
+  if (PollUntil(2s, effect)) return;
+  s.Click(x, y);
+  Await(what, effect);
+}
+
 void WaitUntilNoTipShows(const Program& app) {
   if (!PollUntil(kDefaultTimeout, [&] { return app.Windows({.className = "tooltips_class32"}).empty(); })) {
     throw std::runtime_error("a tip stays on the screen after the pointer has left its button");

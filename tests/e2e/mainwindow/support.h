@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -172,6 +173,10 @@ Window ChildOfClass(const E2eSession& s, const Window& window, const std::string
 // Waits until the program shows no window of that title (the launcher's
 // dialogs are hidden when they close, not destroyed).
 void WaitUntilHidden(const Program& app, const std::string& title);
+// Clicks at x, y until effect holds: once more when it does not within two
+// seconds, since under Wine the first click after a window closed is
+// sometimes lost; throws, naming what, when it never holds.
+void ClickUntil(const E2eSession& s, int x, int y, const std::string& what, const std::function<bool()>& effect);
 
 // Waits until no tip of the program is on the screen; throws when one stays.
 void WaitUntilNoTipShows(const Program& app);

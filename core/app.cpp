@@ -62,6 +62,11 @@ void App::ReportError(const char* text) {
   }
 }
 
+void App::ReportCannotRegister(const std::string& shownName) {
+  const EdgeHiding::Pause pause(hiding_);
+  ui_.ShowMessage(shownName + "\n\n" + kCannotRegisterText, kApplicationTitle, platform::MessageStyle::Error);
+}
+
 LoadResult App::LoadAll() {
   const LoadResult result = pelorin::LoadAll(state_, services_.Files, ui_);
   if (result == LoadResult::Failed) keepBackupsBeforeSave_ = true;

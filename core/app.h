@@ -27,6 +27,8 @@ class TForm12;
 
 inline constexpr char kInstanceMutexName[] = "Pelorin__Ver_1.52";
 inline constexpr char kApplicationTitle[] = "Pelorin";
+inline constexpr char kCannotRegisterText[] =
+    "このファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
 
 class App {
  public:
@@ -57,6 +59,10 @@ class App {
   // The program's error report: a message box with the text and an error
   // icon. It never throws.
   void ReportError(const char* text);
+  // Tells the user that a file that came in (a drop, a browse) cannot be
+  // registered: no path to it fits the code page and MAX_PATH. shownName is
+  // its name as the code page shows it.
+  void ReportCannotRegister(const std::string& shownName);
 
   TForm1& MainWindow() { return *form1_; }
   TForm2& AddItemDialog() { return *form2_; }

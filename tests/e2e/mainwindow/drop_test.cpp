@@ -1,6 +1,7 @@
 // Files, folders and shortcuts dropped from the shell onto the main window:
 // registered at once, or through the drop menu and the Data Chenge dialog.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,63 @@ TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull)
 
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+// A staged launch_recorder copy reached through the short path the launcher
+// registered: its log is named after the file name it was started by.
+std::filesystem::path LogOfStart(const std::filesystem::path& copy, const std::string& registered) {
+  std::string name = registered.substr(registered.rfind('\\') + 1);
+  return copy.parent_path() / (name.substr(0, name.rfind('.')) + ".log");
+}
+
+TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathRegisterByTheirShortPathsAndStart) {
+  E2eSession s;
+  ParkPointer(s);
+  const auto hangul = s.StageHelper("launch_recorder.exe", "items/도구.exe");
+  std::filesystem::path deep = "items";
+  while (s.WindowsPath(s.StageDir() / deep).size() < 290) deep /= "a long folder name";
+  const auto longTool = s.StageHelper("launch_recorder.exe", deep / "tool.exe");
+  // Too deep for MAX_PATH even in its 8.3 form.
+  std::filesystem::path deeper = "items";
+  for (int i = 0; i < 30; ++i) deeper /= "dddddddd";
+  const auto unreachable = s.WriteFile(deeper / "x.txt", "");
+  ASSERT_GE(s.WindowsPath(longTool).size(), 300u);
+  Program app = s.StartPelorin(DataFiles({}, {.ddCheck = false}));
+  Window main = app.WaitForWindow({.title = "Pelorin"});
+
+  s.DropFiles(main, {s.WindowsPath(hangul), s.WindowsPath(longTool), s.WindowsPath(unreachable)}, 20, 20, true);
+  DialogBox refused = app.WaitForDialog();
+  s.ScreenshotScreen("cannot-register");
+  EXPECT_EQ(refused.window.title, "Pelorin");
+  EXPECT_EQ(refused.text, s.WindowsPath(unreachable) +
+                              "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
+  s.Answer(refused, 1);
+  Await("two registrations saved", [&] { return SavedPaths(s).size() == 2; });
+  const std::vector<std::string> paths = SavedPaths(s);
+  for (const std::string& path : paths) {
+    EXPECT_LT(path.size(), 260u) << path;
+    EXPECT_NE(path.find('~'), std::string::npos) << path;
+    EXPECT_EQ(path.find('?'), std::string::npos) << path;
+  }
+
+  Grid grid(main, 5);
+  const std::filesystem::path copies[] = {hangul, longTool};
+  for (int slot = 0; slot < 2; ++slot) {
+    const Point at = grid.OnImage(slot, 16, 24);
+    s.Click(at.x, at.y);
+    const auto starts = s.WaitForLogRecords(LogOfStart(copies[slot], paths[slot]), 1);
+    EXPECT_EQ(starts.at(0).Text("exe"), paths[slot]);
+  }
+  app.Close();
+  EXPECT_EQ(app.WaitForExit(), 0);
+
+  // The next start finds both: no question about deleting either.
+  Program again = s.StartPelorin();
+  Window shown = again.WaitForWindow({.title = "Pelorin"});
+  WaitForPixels(s, shown, "next-start", [&](const Pixels& p) { return ShowsIcon(p, grid, 0) && ShowsIcon(p, grid, 1); });
+  EXPECT_TRUE(again.Dialogs().empty()) << again.Dialogs().front().text;
+  again.Close();
+  EXPECT_EQ(again.WaitForExit(), 0);
 }
 
 TEST(DropMenu, EachDroppedNameGetsTheMenuAnsweredByKeys) {

@@ -4,6 +4,8 @@
 // Windows reach each other and the state through the App they are given.
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "core/data_files.h"
 #include "core/edge_hiding.h"
@@ -29,6 +31,10 @@ inline constexpr char kInstanceMutexName[] = "Pelorin__Ver_1.52";
 inline constexpr char kApplicationTitle[] = "Pelorin";
 inline constexpr char kCannotRegisterText[] =
     "このファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
+
+// path cut in the middle ("C:\a\...\z.txt") when it is too long to show in a
+// message box whole; by characters.
+std::string ShortenedForMessage(std::string_view path);
 
 class App {
  public:

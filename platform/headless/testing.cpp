@@ -198,10 +198,10 @@ void RightClickForMenu(WinControl& control, Point at) {
 void DropFiles(Form& form, const std::vector<std::string>& files) {
   std::vector<platform::SystemName> names;
   for (const std::string& file : files) names.push_back({platform::WideFromAnsi(file), {}});
-  DropFiles(form, names);
+  DropWideFiles(form, names);
 }
 
-void DropFiles(Form& form, const std::vector<platform::SystemName>& files) {
+void DropWideFiles(Form& form, const std::vector<platform::SystemName>& files) {
   RequireReachable(form, "drop files on");
   std::vector<platform::IncomingPath> incoming;
   for (const auto& file : files) incoming.push_back(platform::Incoming(file));

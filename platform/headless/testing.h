@@ -73,7 +73,7 @@ void RightClickForMenu(WinControl& control, Point at);
 // Files dropped from the shell (nothing happens on a form that does not accept
 // files), by their ANSI names (without short forms) or as the system names them.
 void DropFiles(Form& form, const std::vector<std::string>& files);
-void DropFiles(Form& form, const std::vector<platform::SystemName>& files);
+void DropWideFiles(Form& form, const std::vector<platform::SystemName>& files);
 // The close box of a tool window's caption.
 void ClickCloseBox(Form& form);
 // The user clicks the form: it becomes the active window.

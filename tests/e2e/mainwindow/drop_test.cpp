@@ -65,59 +65,75 @@ TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull)
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-// A staged launch_recorder copy reached through the short path the launcher
-// registered: its log is named after the file name it was started by.
-std::filesystem::path LogOfStart(const std::filesystem::path& copy, const std::string& registered) {
-  std::string name = registered.substr(registered.rfind('\\') + 1);
-  return copy.parent_path() / (name.substr(0, name.rfind('.')) + ".log");
-}
-
-TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathRegisterByTheirShortPathsAndStart) {
+TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShortPaths) {
+  constexpr char kCannotRegister[] = "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
   E2eSession s;
   ParkPointer(s);
   const auto hangul = s.StageHelper("launch_recorder.exe", "items/도구.exe");
+  // A folder of 300 characters: Wine cannot start a program whose real path
+  // is that long, whatever path it is given, but the folder menu opens it.
   std::filesystem::path deep = "items";
-  while (s.WindowsPath(s.StageDir() / deep).size() < 290) deep /= "a long folder name";
-  const auto longTool = s.StageHelper("launch_recorder.exe", deep / "tool.exe");
+  while (s.WindowsPath(s.StageDir() / deep).size() < 300) deep /= "a long folder name";
+  const std::string longFolder = s.WindowsPath(s.StageDir() / deep);
+  // An item stored whole by an earlier version: it exists.
+  const std::string storedLong = s.WindowsPath(s.WriteFile(deep / "kept.txt", "kept"));
+  s.WriteFile(deep / "노트.txt", "");
   // Too deep for MAX_PATH even in its 8.3 form.
   std::filesystem::path deeper = "items";
   for (int i = 0; i < 30; ++i) deeper /= "dddddddd";
-  const auto unreachable = s.WriteFile(deeper / "x.txt", "");
-  ASSERT_GE(s.WindowsPath(longTool).size(), 300u);
-  Program app = s.StartPelorin(DataFiles({}, {.ddCheck = false}));
-  Window main = app.WaitForWindow({.title = "Pelorin"});
+  const std::string unreachable = s.WindowsPath(s.WriteFile(deeper / "x.txt", ""));
 
-  s.DropFiles(main, {s.WindowsPath(hangul), s.WindowsPath(longTool), s.WindowsPath(unreachable)}, 20, 20, true);
-  DialogBox refused = app.WaitForDialog();
-  s.ScreenshotScreen("cannot-register");
-  EXPECT_EQ(refused.window.title, "Pelorin");
-  EXPECT_EQ(refused.text, s.WindowsPath(unreachable) +
-                              "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
-  s.Answer(refused, 1);
-  Await("two registrations saved", [&] { return SavedPaths(s).size() == 2; });
+  Program app = s.StartPelorin(DataFiles({ItemFor(storedLong, "kept")}, {.ddCheck = false}));
+  Window main = app.WaitForWindow({.title = "Pelorin"});
+  EXPECT_TRUE(app.Dialogs().empty()) << "an existing item was offered for deletion";
+  s.DropFiles(main, {s.WindowsPath(hangul), longFolder}, 20, 20, true);
+  Await("two registrations saved", [&] { return SavedPaths(s).size() == 3; });
   const std::vector<std::string> paths = SavedPaths(s);
-  for (const std::string& path : paths) {
+  EXPECT_EQ(paths[0], storedLong);
+  for (const std::string& path : {paths[1], paths[2]}) {
     EXPECT_LT(path.size(), 260u) << path;
     EXPECT_NE(path.find('~'), std::string::npos) << path;
     EXPECT_EQ(path.find('?'), std::string::npos) << path;
   }
 
   Grid grid(main, 5);
-  const std::filesystem::path copies[] = {hangul, longTool};
-  for (int slot = 0; slot < 2; ++slot) {
+  const auto press = [&](int slot) {
     const Point at = grid.OnImage(slot, 16, 24);
+    s.MoveMouse(at.x, at.y);
+    WaitForPixels(s, main, "over-" + std::to_string(slot + 1),
+                  [&](const Pixels& p) { return HoverFrameAt(p, grid, slot); });
     s.Click(at.x, at.y);
-    const auto starts = s.WaitForLogRecords(LogOfStart(copies[slot], paths[slot]), 1);
-    EXPECT_EQ(starts.at(0).Text("exe"), paths[slot]);
-  }
+  };
+  press(1);
+  // Started by the short path (Wine's process then carries the long one).
+  EXPECT_NE(s.WaitForLaunches(hangul, 1).at(0).commandLine.find(paths[1]), std::string::npos);
+  press(2);
+  const std::vector<PopupMenu> menus = app.WaitForPopupMenus();
+  ASSERT_EQ(menus.size(), 1u);
+  const std::vector<std::string> entries = menus[0].Texts();
+  s.ScreenshotScreen("long-folder-menu");
+  app.CancelMenu();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[1], "kept");
+  EXPECT_NE(entries[0].find('~'), std::string::npos) << entries[0] << ": 노트.txt by its short name";
+
+  s.DropFiles(main, {unreachable}, 20, 20, true);
+  DialogBox refused = app.WaitForDialog();
+  s.ScreenshotScreen("cannot-register");
+  EXPECT_EQ(refused.window.title, "Pelorin");
+  // Cut in the middle, so that the box stays narrower than the screen.
+  EXPECT_EQ(refused.text, unreachable.substr(0, 40) + "..." + unreachable.substr(unreachable.size() - 50) +
+                              kCannotRegister);
+  s.Answer(refused, 1);
+  EXPECT_EQ(SavedPaths(s), paths);
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 
-  // The next start finds both: no question about deleting either.
+  // The next start finds every item: no question about deleting one.
   Program again = s.StartPelorin();
   Window shown = again.WaitForWindow({.title = "Pelorin"});
-  WaitForPixels(s, shown, "next-start", [&](const Pixels& p) { return ShowsIcon(p, grid, 0) && ShowsIcon(p, grid, 1); });
-  EXPECT_TRUE(again.Dialogs().empty()) << again.Dialogs().front().text;
+  WaitForPixels(s, shown, "next-start", [&](const Pixels& p) { return ShowsIcon(p, grid, 1); });
+  EXPECT_TRUE(again.Dialogs().empty()) << "an existing item was offered for deletion";
   again.Close();
   EXPECT_EQ(again.WaitForExit(), 0);
 }

@@ -163,6 +163,11 @@ TEST_F(DropTest, NamesTheAnsiCallsCannotReachComeByTheirShortPathOrGetAMessage) 
   std::string longFolder = "C:";
   while (longFolder.size() < 280) longFolder += "\\folder" + std::to_string(longFolder.size());
   const std::string longPath = longFolder + "\\" + std::string(300 - longFolder.size() - 1, 'n');
+  // 310 bytes; the message keeps 40 bytes of the start and 50 of the end, less
+  // the double-byte characters that would be cut.
+  std::string japanese = "C:\\";
+  for (int i = 0; i < 150; ++i) japanese += "表";
+  japanese += "\\xy.txt";
   Start(0, false);
   f.Item("C:\\In\\KO~1.TXT");
   f.Item("C:\\In\\LONG~1.TXT");
@@ -171,19 +176,19 @@ TEST_F(DropTest, NamesTheAnsiCallsCannotReachComeByTheirShortPathOrGetAMessage) 
       {u"C:\\In\\한국어.txt", u"C:\\In\\KO~1.TXT"},
       {u"C:\\In\\😀.txt", u""},
       {platform::WideFromAnsi(longPath), u"C:\\In\\LONG~1.TXT"},
-      {platform::WideFromAnsi(longPath), u""},
+      {platform::WideFromAnsi(japanese), u""},
       {u"C:\\In\\plain.txt", u"C:\\In\\PLAIN~1.TXT"},
   };
   uit::Script script(f.Ui);
   auto emoji = script.ExpectMessageBox(platform::MessageResult::Ok);
   auto tooLong = script.ExpectMessageBox(platform::MessageResult::Ok);
-  uit::DropFiles(f.Main(), dropped);
+  uit::DropWideFiles(f.Main(), dropped);
   script.Done();
 
   EXPECT_EQ(emoji.Text(), "C:\\In\\?.txt\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
   EXPECT_EQ(emoji.Caption(), "Pelorin");
   EXPECT_EQ(emoji.Style(), platform::MessageStyle::Error);
-  EXPECT_EQ(tooLong.Text().substr(0, longPath.size() + 2), longPath + "\n\n");
+  EXPECT_EQ(tooLong.Text().substr(0, tooLong.Text().find('\n')), japanese.substr(0, 39) + "..." + japanese.substr(261));
   ASSERT_EQ(State().PanelItemCount[0], 3);
   EXPECT_EQ(State().Item(0, 0), Registered("C:\\In\\KO~1.TXT", "KO~1.TXT", "C:\\In\\"));
   EXPECT_EQ(State().Item(0, 1), Registered("C:\\In\\LONG~1.TXT", "LONG~1.TXT", "C:\\In\\"));

@@ -1,5 +1,7 @@
 #include "core/app.h"
 
+#include "platform/text.h"
+
 #include "control/control_window.h"
 #include "control/shutdown_countdown.h"
 #include "itemdialogs/add_item_dialog.h"
@@ -11,10 +13,26 @@
 #include "panels/panel_manager.h"
 #include "panels/panel_name_prompt.h"
 #include "platform/single_instance.h"
+#include "platform/text.h"
 #include "platform/ui/form.h"
 #include "tray/tray_window.h"
 
 namespace pelorin {
+
+std::string ShortenedForMessage(std::string_view path) {
+  // A path has no spaces to wrap at: a long one would make the box wider
+  // than the screen. Its start and its end name it well enough.
+  constexpr std::size_t kMaxBytes = 100, kHeadBytes = 40, kTailBytes = 50;
+  if (path.size() <= kMaxBytes) return std::string(path);
+  std::size_t head = 0, tail = 0;
+  for (std::size_t pos = 0; pos < path.size();) {
+    const std::size_t next = pos + (platform::IsLeadByte(static_cast<unsigned char>(path[pos])) ? 2 : 1);
+    if (next <= kHeadBytes) head = next;
+    if (tail == 0 && pos >= path.size() - kTailBytes) tail = pos;
+    pos = next;
+  }
+  return std::string(path.substr(0, head)) + "..." + std::string(path.substr(tail));
+}
 
 App::App(ui::Application& ui, platform::Services& services) : ui_(ui), services_(services) {}
 
@@ -60,6 +78,12 @@ void App::ReportError(const char* text) {
   } catch (...) {
     // Not even a message box could be shown (no memory): nothing is left to do.
   }
+}
+
+void App::ReportCannotRegister(const std::string& shownName) {
+  const EdgeHiding::Pause pause(hiding_);
+  ui_.ShowMessage(ShortenedForMessage(shownName) + "\n\n" + kCannotRegisterText, kApplicationTitle,
+                  platform::MessageStyle::Error);
 }
 
 LoadResult App::LoadAll() {

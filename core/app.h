@@ -4,6 +4,8 @@
 // Windows reach each other and the state through the App they are given.
 
 #include <memory>
+#include <string>
+#include <string_view>
 
 #include "core/data_files.h"
 #include "core/edge_hiding.h"
@@ -27,6 +29,12 @@ class TForm12;
 
 inline constexpr char kInstanceMutexName[] = "Pelorin__Ver_1.52";
 inline constexpr char kApplicationTitle[] = "Pelorin";
+inline constexpr char kCannotRegisterText[] =
+    "このファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
+
+// path cut in the middle ("C:\a\...\z.txt") when it is too long to show in a
+// message box whole; by characters.
+std::string ShortenedForMessage(std::string_view path);
 
 class App {
  public:
@@ -57,6 +65,10 @@ class App {
   // The program's error report: a message box with the text and an error
   // icon. It never throws.
   void ReportError(const char* text);
+  // Tells the user that a file that came in (a drop, a browse) cannot be
+  // registered: no path to it fits the code page and MAX_PATH. shownName is
+  // its name as the code page shows it.
+  void ReportCannotRegister(const std::string& shownName);
 
   TForm1& MainWindow() { return *form1_; }
   TForm2& AddItemDialog() { return *form2_; }

@@ -7,8 +7,15 @@ namespace pelorin {
 
 bool TFolderDlg::Execute() {
   auto chosen = Owner().Program().Peer().BrowseForFolder(Owner(), Title, Root);
-  FolderName = chosen ? std::move(*chosen) : std::string();
-  return chosen.has_value();
+  FolderName.clear();
+  Refused.clear();
+  if (!chosen) return false;
+  if (!chosen->Kept()) {
+    Refused = std::move(chosen->Shown);
+    return false;
+  }
+  FolderName = std::move(chosen->Path);
+  return true;
 }
 
 }  // namespace pelorin

@@ -14,7 +14,8 @@ class TFolderDlg : public ui::Component {
   TFolderDlg(ui::Form& owner, std::string name) : ui::Component(owner, std::move(name)) {}
 
   // Shows the browser; true with FolderName set to the chosen folder, false
-  // (FolderName empty) when the user cancelled.
+  // (FolderName empty) when the user cancelled or chose a folder that cannot
+  // be kept (then Refused names it as the code page shows it).
   bool Execute();
 
   // The text shown above the folder tree.
@@ -23,6 +24,7 @@ class TFolderDlg : public ui::Component {
   std::string Root;
   // The result of the last Execute.
   std::string FolderName;
+  std::string Refused;
 };
 
 }  // namespace pelorin

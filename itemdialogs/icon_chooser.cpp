@@ -46,7 +46,10 @@ std::optional<IconChoice> TFrmIconChenge::Choice() const {
 }
 
 void TFrmIconChenge::ChengeClick() {
-  if (!ComIconOpen.Execute()) return;
+  if (!ComIconOpen.Execute()) {
+    if (!ComIconOpen.Refused().empty()) app_.ReportCannotRegister(ComIconOpen.Refused());
+    return;
+  }
   const std::string path = ComIconOpen.FileName();
   IconPath.SetText(path);
   SetIconFile(path);

@@ -62,7 +62,10 @@ void ItemFields::Clear() {
 }
 
 void ItemFields::FileOpenClick() {
-  if (!ComFileOpen.Execute()) return;
+  if (!ComFileOpen.Execute()) {
+    ReportRefused(ComFileOpen.Refused());
+    return;
+  }
   const std::string path = ComFileOpen.FileName();
   FilePath.SetText(path);
   platform::Icons& icons = app_.Services().Icons;
@@ -81,7 +84,10 @@ void ItemFields::FileOpenClick() {
 }
 
 void ItemFields::FoldeOpenClick() {
-  if (!ComFolderOpen.Execute()) return;
+  if (!ComFolderOpen.Execute()) {
+    ReportRefused(ComFolderOpen.Refused);
+    return;
+  }
   const std::string& folder = ComFolderOpen.FolderName;
   FilePath.SetText(folder);
   SetIcon(app_.Services().Icons.ShellIcon(folder), folder, 0);
@@ -98,6 +104,11 @@ void ItemFields::SampleIconClick() {
                   app_.Services().Icons.CopyOf(SampleIcon.Picture()));
   chooser.ShowModal();
   if (auto choice = chooser.Choice()) SetIcon(std::move(choice->Preview), choice->Path, choice->Index);
+}
+
+void ItemFields::ReportRefused(const std::string& shownName) {
+  // The dialog stays as it was: nothing is filled in with a path that names nothing.
+  if (!shownName.empty()) app_.ReportCannotRegister(shownName);
 }
 
 void ItemFields::SetIcon(platform::Icon preview, const std::string& path, int index) {

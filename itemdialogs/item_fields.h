@@ -82,6 +82,8 @@ class ItemFields {
 
  private:
   // The preview and the icon source together.
+  // The message for a browsed file or folder that cannot be kept (none when shownName is empty).
+  void ReportRefused(const std::string& shownName);
   void SetIcon(platform::Icon preview, const std::string& path, int index);
   int IconNumberValue() const;
 };

@@ -35,9 +35,14 @@ void TForm1::BuildPopUpDrop() {
   root.Add("N16", "キャンセル(&C)");
 }
 
-void TForm1::WMDropFiles(const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    DroppedFile = DroppedTarget(name);
+void TForm1::WMDropFiles(const std::vector<platform::IncomingPath>& names) {
+  for (const platform::IncomingPath& name : names) {
+    // A path that names nothing would only fail to start and be offered for deletion.
+    if (!name.Kept()) {
+      app_.ReportCannotRegister(name.Shown);
+      continue;
+    }
+    DroppedFile = DroppedTarget(name.Path);
     if (app_.State().DDCheck) {
       // The picked command runs before Popup returns, so before the next name.
       const EdgeHiding::Pause pause(app_.Hiding());

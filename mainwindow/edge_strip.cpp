@@ -22,7 +22,7 @@ TForm12::TForm12(App& app)
   SetAcceptFiles(true);
   onShow = [this] { FormShow(); };
   onMouseMove = [this](ui::ShiftState, ui::Point) { FormMouseMove(); };
-  onDropFiles = [this](const std::vector<std::string>& names) { WMDropFiles(names); };
+  onDropFiles = [this](const std::vector<platform::IncomingPath>& names) { WMDropFiles(names); };
 }
 
 void TForm12::FormShow() {
@@ -51,7 +51,7 @@ void TForm12::FormMouseMove() {
   if (main.ControlWasShowing) app_.ControlWindow().Show();
 }
 
-void TForm12::WMDropFiles(const std::vector<std::string>& names) {
+void TForm12::WMDropFiles(const std::vector<platform::IncomingPath>& names) {
   ReturnMainWindow();
   app_.ControlWindow().Show();
   app_.MainWindow().WMDropFiles(names);

@@ -22,7 +22,7 @@ class TForm12 : public ui::Form {
   void FormMouseMove();
   // Files dropped on the strip: the windows come back where they were, and
   // the main window registers the names.
-  void WMDropFiles(const std::vector<std::string>& names);
+  void WMDropFiles(const std::vector<platform::IncomingPath>& names);
 
   // Keeps the strip above all other windows while it shows.
   ui::Timer Timer1;

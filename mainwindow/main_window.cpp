@@ -58,7 +58,7 @@ TForm1::TForm1(App& app)
   onClose = [this] { FormClose(); };
   onMouseUp = [this](ui::MouseButton button, ui::ShiftState, ui::Point) { FormMouseUp(button); };
   onClick = [this] { FormClick(); };
-  onDropFiles = [this](const std::vector<std::string>& names) { WMDropFiles(names); };
+  onDropFiles = [this](const std::vector<platform::IncomingPath>& names) { WMDropFiles(names); };
   onKeyPress = [this](char key) { FormKeyPress(key); };
 
   if (app_.LoadAll() == LoadResult::Failed) return;

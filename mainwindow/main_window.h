@@ -66,7 +66,7 @@ class TForm1 : public ui::Form {
 
   // Registration by drop (drop_registration.cpp). WMDropFiles takes the
   // names dropped on this window or on the edge strip, one after another.
-  void WMDropFiles(const std::vector<std::string>& names);
+  void WMDropFiles(const std::vector<platform::IncomingPath>& names);
   void A1Click();
   void N3Click();
 

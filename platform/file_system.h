@@ -53,13 +53,16 @@ class FileSystem {
   // Removes path; a missing file is not an error.
   virtual FileResult RemoveFile(const std::string& path) = 0;
 
-  // The attributes of a file or folder; nothing when it does not exist.
+  // The attributes of a file or folder; nothing when it does not exist (a
+  // path of MAX_PATH bytes or more is looked up too).
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;
   // True when path names an existing file or folder.
   bool Exists(const std::string& path) { return Attributes(path).has_value(); }
   // The entries that match pattern ("C:\a\*.lnk"), hidden and system ones
   // included, "." and ".." as the system reports them; empty when the folder
-  // cannot be read.
+  // cannot be read. A name with a character outside the code page, or one
+  // that makes the path MAX_PATH bytes long, comes by its short (8.3) form,
+  // or not at all when that does not fit either.
   virtual std::vector<FoundFile> FindFiles(const std::string& pattern) = 0;
 };
 

@@ -16,6 +16,13 @@ bool IsLeadByte(unsigned char c);
 // only single-byte characters; npos when there is none.
 std::string_view::size_type LastDelimiter(std::string_view delimiters, std::string_view path);
 
+// wide (UTF-16) in the ANSI code page. False when a character has no exact
+// form there (it then reads '?'): a near look-alike ("¥" as "\\", "é" as
+// "e") would name another file.
+bool AnsiFromWide(std::u16string_view wide, std::string& ansi);
+// ANSI text as UTF-16.
+std::u16string WideFromAnsi(std::string_view ansi);
+
 // "C:\a\b.txt" -> "C:\a\" (up to and including the last separator or ':').
 std::string ExtractFilePath(std::string_view path);
 // "C:\a\b.txt" -> "b.txt".

@@ -10,6 +10,7 @@
 
 #include "platform/file_system.h"
 #include "platform/headless/call_log.h"
+#include "platform/incoming_path.h"
 
 namespace platform::headless {
 
@@ -41,6 +42,10 @@ class FakeFileSystem : public FileSystem {
 
   // Adds attribute bits (hidden, system, read-only) that the host cannot hold.
   void SetAttributeBits(const std::string& windowsPath, std::uint32_t bits);
+  // The entry at windowsPath stands for a file whose name is longName (one
+  // the launcher may not keep): the system lists it by longName, with the
+  // entry's own name as its short form unless hasShortName is false.
+  void SetLongName(const std::string& windowsPath, std::u16string longName, bool hasShortName = true);
 
   void SetExecutablePath(std::string path) { executablePath_ = std::move(path); }
   // Where a Windows path lives on the host. Splits by characters: the second
@@ -91,6 +96,7 @@ class FakeFileSystem : public FileSystem {
   CallLog* log_;
   std::vector<Failure> failures_;
   std::map<std::filesystem::path, std::uint32_t> attributeBits_;
+  std::map<std::filesystem::path, SystemName> longNames_;
   int stopAfter_ = -1;
   int changes_ = 0;
   bool deleteThenRename_ = false;

@@ -75,6 +75,11 @@ void FakeFileSystem::SetAttributeBits(const std::string& windowsPath, std::uint3
   attributeBits_[HostPath(windowsPath)] |= bits;
 }
 
+void FakeFileSystem::SetLongName(const std::string& windowsPath, std::u16string longName, bool hasShortName) {
+  const std::u16string shortName = hasShortName ? WideFromAnsi(ExtractFileName(windowsPath)) : std::u16string();
+  longNames_[HostPath(windowsPath)] = {std::move(longName), shortName};
+}
+
 std::optional<std::uint32_t> FakeFileSystem::Attributes(const std::string& path) {
   log_->Record("Attributes " + path);
   if (path.empty()) return std::nullopt;
@@ -98,7 +103,13 @@ std::vector<FoundFile> FakeFileSystem::FindFiles(const std::string& pattern) {
     if (!WildcardMatch(mask, name)) continue;
     const auto status = entry.status(error);
     if (error || !std::filesystem::exists(status)) continue;
-    found.push_back({name, HostAttributes(entry.path(), status, attributeBits_)});
+    // As the system lists it: by a name the launcher can keep, or not at all.
+    const auto longName = longNames_.find(entry.path());
+    const SystemName systemName =
+        longName != longNames_.end() ? longName->second : SystemName{WideFromAnsi(name), {}};
+    const auto kept = KeepName(systemName, folder);
+    if (!kept) continue;
+    found.push_back({*kept, HostAttributes(entry.path(), status, attributeBits_)});
   }
   // A drive root has no "." and ".." entries.
   const bool driveRoot = folder.size() == 3 && folder[1] == ':';

@@ -1,5 +1,7 @@
 #include "platform/headless/testing.h"
 
+#include "platform/text.h"
+
 namespace ui::test {
 
 namespace {
@@ -66,6 +68,12 @@ headless::RecordingPeer& RecordingPeerOf(const Widget& widget) {
 const headless::Expectation& Reached(const std::shared_ptr<headless::Expectation>& step) {
   if (!step->used) throw std::logic_error(headless::Concat("the script's ", step->Describe(), " has not come up"));
   return *step;
+}
+
+// A name given by a test in ANSI, as the system would hand it over.
+std::optional<platform::SystemName> SystemNameFromAnsi(const std::optional<std::string>& ansi) {
+  if (!ansi) return std::nullopt;
+  return platform::SystemName{platform::WideFromAnsi(*ansi), {}};
 }
 
 }  // namespace
@@ -188,8 +196,16 @@ void RightClickForMenu(WinControl& control, Point at) {
 }
 
 void DropFiles(Form& form, const std::vector<std::string>& files) {
+  std::vector<platform::SystemName> names;
+  for (const std::string& file : files) names.push_back({platform::WideFromAnsi(file), {}});
+  DropWideFiles(form, names);
+}
+
+void DropWideFiles(Form& form, const std::vector<platform::SystemName>& files) {
   RequireReachable(form, "drop files on");
-  form.SignalDropFiles(files);
+  std::vector<platform::IncomingPath> incoming;
+  for (const auto& file : files) incoming.push_back(platform::Incoming(file));
+  form.SignalDropFiles(incoming);
 }
 
 void ClickCloseBox(Form& form) {
@@ -323,15 +339,25 @@ PopupExpectation Script::ExpectPopup(std::string menuName, PopupUser user) {
 }
 
 FileDialogExpectation Script::ExpectFileOpen(std::optional<std::string> chosen) {
-  headless::Expectation step;
-  step.kind = headless::Expectation::Kind::FileOpen;
-  step.chosenFile = std::move(chosen);
-  return FileDialogExpectation(peer_.Expect(std::move(step)));
+  return ExpectFileDialog(headless::Expectation::Kind::FileOpen, SystemNameFromAnsi(chosen));
 }
 
 FileDialogExpectation Script::ExpectFolderBrowse(std::optional<std::string> chosen) {
+  return ExpectFileDialog(headless::Expectation::Kind::FolderBrowse, SystemNameFromAnsi(chosen));
+}
+
+FileDialogExpectation Script::ExpectFileOpen(platform::SystemName chosen) {
+  return ExpectFileDialog(headless::Expectation::Kind::FileOpen, std::move(chosen));
+}
+
+FileDialogExpectation Script::ExpectFolderBrowse(platform::SystemName chosen) {
+  return ExpectFileDialog(headless::Expectation::Kind::FolderBrowse, std::move(chosen));
+}
+
+FileDialogExpectation Script::ExpectFileDialog(headless::Expectation::Kind kind,
+                                               std::optional<platform::SystemName> chosen) {
   headless::Expectation step;
-  step.kind = headless::Expectation::Kind::FolderBrowse;
+  step.kind = kind;
   step.chosenFile = std::move(chosen);
   return FileDialogExpectation(peer_.Expect(std::move(step)));
 }

@@ -70,8 +70,10 @@ void Type(Edit& edit, std::string text);
 void ClickArrow(SpinButton& spin, SpinArrow arrow);
 // A right click at a point of the control that asks for its context menu.
 void RightClickForMenu(WinControl& control, Point at);
-// Files dropped from the shell (nothing happens on a form that does not accept files).
+// Files dropped from the shell (nothing happens on a form that does not accept
+// files), by their ANSI names (without short forms) or as the system names them.
 void DropFiles(Form& form, const std::vector<std::string>& files);
+void DropWideFiles(Form& form, const std::vector<platform::SystemName>& files);
 // The close box of a tool window's caption.
 void ClickCloseBox(Form& form);
 // The user clicks the form: it becomes the active window.
@@ -200,14 +202,19 @@ class Script {
   // menuName is the popup menu's name, or "Form.Menu" where several forms have one of that name.
   PopupExpectation ExpectPopup(std::string menuName, PopupUser user);
   // The user chooses that file or folder, or cancels (std::nullopt).
+  // An ANSI name has no short form; a SystemName gives the system's names.
   FileDialogExpectation ExpectFileOpen(std::optional<std::string> chosen);
   FileDialogExpectation ExpectFolderBrowse(std::optional<std::string> chosen);
+  FileDialogExpectation ExpectFileOpen(platform::SystemName chosen);
+  FileDialogExpectation ExpectFolderBrowse(platform::SystemName chosen);
   // The user picks that font (face, height, colour) or colour, or cancels (std::nullopt).
   CommonDialogExpectation ExpectFontDialog(std::optional<FontSpec> chosen);
   CommonDialogExpectation ExpectColorDialog(std::optional<ColorValue> chosen);
   void Done();
 
  private:
+  FileDialogExpectation ExpectFileDialog(headless::Expectation::Kind kind, std::optional<platform::SystemName> chosen);
+
   headless::ApplicationPeer& peer_;
 };
 

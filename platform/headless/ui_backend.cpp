@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "platform/headless/fake_icons.h"
+#include "platform/text.h"
 #include "platform/ui/bevel.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
@@ -41,6 +42,12 @@ std::string Readable(const std::string& ansi) {
 }
 
 std::string Quoted(const std::string& ansi) { return Concat("\"", Readable(ansi), "\""); }
+
+std::string ShownName(const platform::SystemName& name) {
+  std::string ansi;
+  platform::AnsiFromWide(name.Long, ansi);
+  return ansi;
+}
 
 const char* StyleName(platform::MessageStyle style) {
   switch (style) {
@@ -111,9 +118,9 @@ std::string Expectation::Describe() const {
     case Kind::Popup:
       return Concat(place, "popup menu ", Quoted(name));
     case Kind::FileOpen:
-      return Concat(place, "file-open dialog answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
+      return Concat(place, "file-open dialog answered ", chosenFile ? Quoted(ShownName(*chosenFile)) : "Cancel");
     case Kind::FolderBrowse:
-      return Concat(place, "folder browser answered ", chosenFile ? Quoted(*chosenFile) : "Cancel");
+      return Concat(place, "folder browser answered ", chosenFile ? Quoted(ShownName(*chosenFile)) : "Cancel");
     case Kind::Font:
       return Concat(place, "font dialog answered ", chosenFont ? Quoted(chosenFont->name) : "Cancel");
     case Kind::Color:
@@ -220,21 +227,22 @@ platform::MessageResult ApplicationPeer::ShowMessage(const std::string& text, co
   return step->answer;
 }
 
-std::optional<std::string> ApplicationPeer::ChooseFileToOpen(FileOpenDialog& dialog) {
+std::optional<platform::IncomingPath> ApplicationPeer::ChooseFileToOpen(FileOpenDialog& dialog) {
   return RunFileDialog(Expectation::Kind::FileOpen,
                        {dialog.Owner().Name(), dialog.Filter(), dialog.Title(), dialog.FileName(), {}});
 }
 
-std::optional<std::string> ApplicationPeer::BrowseForFolder(Form& owner, const std::string& title,
-                                                            const std::string& root) {
+std::optional<platform::IncomingPath> ApplicationPeer::BrowseForFolder(Form& owner, const std::string& title,
+                                                                      const std::string& root) {
   return RunFileDialog(Expectation::Kind::FolderBrowse, {owner.Name(), {}, title, root, {}});
 }
 
-std::optional<std::string> ApplicationPeer::RunFileDialog(Expectation::Kind kind, FileDialogRecord record) {
+std::optional<platform::IncomingPath> ApplicationPeer::RunFileDialog(Expectation::Kind kind,
+                                                                    FileDialogRecord record) {
   const std::string what = Concat(kind == Expectation::Kind::FileOpen ? "file-open dialog" : "folder browser",
                                   " of ", Quoted(record.owner));
   auto step = NextOfKind(kind, what);
-  record.chosen = step->chosenFile;
+  if (step->chosenFile) record.chosen = platform::Incoming(*step->chosenFile);
   step->fileDialog = record;
   return record.chosen;
 }

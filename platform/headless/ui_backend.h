@@ -85,7 +85,7 @@ struct FileDialogRecord {
   std::string filter;     // file-open only
   std::string title;
   std::string fileName;   // file-open: the initial file name; browser: the root
-  std::optional<std::string> chosen;
+  std::optional<platform::IncomingPath> chosen;
 };
 
 // One step of the script, in the order the test queued it.
@@ -97,7 +97,7 @@ struct Expectation {
   platform::MessageResult answer = platform::MessageResult::Ok;
   std::function<void(Form&)> modal;
   PopupUser popup;
-  std::optional<std::string> chosenFile;  // FileOpen and FolderBrowse: nothing cancels
+  std::optional<platform::SystemName> chosenFile;  // FileOpen and FolderBrowse: nothing cancels
   std::optional<FontSpec> chosenFont;     // Font: nothing cancels
   std::optional<ColorValue> chosenColor;  // Color: nothing cancels
 
@@ -134,10 +134,11 @@ class ApplicationPeer : public ui::ApplicationPeer {
   MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) override;
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
-  std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<platform::IncomingPath> ChooseFileToOpen(FileOpenDialog& dialog) override;
   std::optional<FontSpec> RunFontDialog(FontDialog& dialog) override;
   std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) override;
-  std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
+  std::optional<platform::IncomingPath> BrowseForFolder(Form& owner, const std::string& title,
+                                                        const std::string& root) override;
   Point CursorPos() override { return cursor_; }
   Size ScreenSize() override;
   // One monitor of the screen's size (its work area the whole screen unless
@@ -206,7 +207,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
   std::shared_ptr<Expectation> Next(const std::string& what);
   // The next step, which must be of that kind (a failure otherwise).
   std::shared_ptr<Expectation> NextOfKind(Expectation::Kind kind, const std::string& what);
-  std::optional<std::string> RunFileDialog(Expectation::Kind kind, FileDialogRecord record);
+  std::optional<platform::IncomingPath> RunFileDialog(Expectation::Kind kind, FileDialogRecord record);
 
   Application& app_;
   Point cursor_;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/incoming_path.h"
 #include "platform/message_boxes.h"
 #include "platform/ui/peer.h"
 #include "platform/ui/types.h"
@@ -39,7 +40,7 @@ class ApplicationPeer {
   virtual platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                               platform::MessageStyle style) = 0;
   // The file-open dialog; the chosen file, or nothing when cancelled.
-  virtual std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) = 0;
+  virtual std::optional<platform::IncomingPath> ChooseFileToOpen(FileOpenDialog& dialog) = 0;
   // The font and colour dialogs over their owner, starting at what they hold;
   // the choice, or nothing when cancelled.
   virtual std::optional<FontSpec> RunFontDialog(FontDialog& dialog) = 0;
@@ -48,8 +49,8 @@ class ApplicationPeer {
   // file-system folders can be confirmed, title is shown above the tree and
   // root (when not empty) is selected at the start. The chosen folder, or
   // nothing when cancelled.
-  virtual std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title,
-                                                     const std::string& root) = 0;
+  virtual std::optional<platform::IncomingPath> BrowseForFolder(Form& owner, const std::string& title,
+                                                              const std::string& root) = 0;
 
   virtual Point CursorPos() = 0;
   // The primary monitor's size.

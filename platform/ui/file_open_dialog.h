@@ -22,14 +22,18 @@ class FileOpenDialog : public Component {
   const std::string& FileName() const { return fileName_; }
   void SetFileName(std::string fileName) { fileName_ = std::move(fileName); }
 
-  // True with FileName set to the chosen file; false when cancelled
-  // (FileName stays as it was).
+  // True with FileName set to the chosen file; false when cancelled or when
+  // the chosen file cannot be kept (FileName stays as it was).
   bool Execute();
+  // The file chosen at the last Execute when it cannot be kept, as the code
+  // page shows its name; empty otherwise.
+  const std::string& Refused() const { return refused_; }
 
  private:
   std::string filter_;
   std::string title_;
   std::string fileName_;
+  std::string refused_;
 };
 
 }  // namespace ui

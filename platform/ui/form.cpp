@@ -171,7 +171,7 @@ void Form::SignalKeyPress(char key) {
   if (onKeyPress) onKeyPress(key);
 }
 
-void Form::SignalDropFiles(const std::vector<std::string>& files) {
+void Form::SignalDropFiles(const std::vector<platform::IncomingPath>& files) {
   if (acceptFiles_ && onDropFiles) onDropFiles(files);
 }
 

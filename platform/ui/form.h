@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/incoming_path.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -56,7 +57,8 @@ class Form : public Control {
   // Places the form in the middle of the screen.
   void CentreOnScreen();
 
-  // Files dropped from the shell arrive through onDropFiles.
+  // Files dropped from the shell arrive through onDropFiles, each as the
+  // path the launcher can keep (or none).
   bool AcceptsFiles() const { return acceptFiles_; }
   void SetAcceptFiles(bool accept);
 
@@ -93,7 +95,7 @@ class Form : public Control {
   std::function<void()> onActivate;
   std::function<void()> onDeactivate;
   std::function<void(char)> onKeyPress;
-  std::function<void(const std::vector<std::string>&)> onDropFiles;
+  std::function<void(const std::vector<platform::IncomingPath>&)> onDropFiles;
 
   void SignalCloseRequest() { Close(); }
   // Activation gives the focus back to ActiveControl, or to the first tab
@@ -107,7 +109,7 @@ class Form : public Control {
   void AddToTabOrder(WinControl& control);
   void RemoveFromTabOrder(WinControl& control);
   void SignalKeyPress(char key);
-  void SignalDropFiles(const std::vector<std::string>& files);
+  void SignalDropFiles(const std::vector<platform::IncomingPath>& files);
   // The backend reports the client size that goes with the outer size it set.
   void SignalClientSize(Size size) { clientSize_ = size; }
 

@@ -37,10 +37,11 @@ class ApplicationWin32 final : public ApplicationPeer {
   MenuItem* TrackPopup(PopupMenu& menu, Point screenPos) override;
   platform::MessageResult ShowMessage(const std::string& text, const std::string& caption,
                                       platform::MessageStyle style) override;
-  std::optional<std::string> ChooseFileToOpen(FileOpenDialog& dialog) override;
+  std::optional<platform::IncomingPath> ChooseFileToOpen(FileOpenDialog& dialog) override;
   std::optional<FontSpec> RunFontDialog(FontDialog& dialog) override;
   std::optional<ColorValue> RunColorDialog(ColorDialog& dialog) override;
-  std::optional<std::string> BrowseForFolder(Form& owner, const std::string& title, const std::string& root) override;
+  std::optional<platform::IncomingPath> BrowseForFolder(Form& owner, const std::string& title,
+                                                        const std::string& root) override;
   Point CursorPos() override;
   Size ScreenSize() override;
   std::vector<Monitor> Monitors() override;

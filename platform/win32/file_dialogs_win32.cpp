@@ -16,6 +16,7 @@
 #include "platform/ui/form.h"
 #include "platform/win32/application_win32.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_names_win32.h"
 #include "platform/win32/ui_windows.h"
 
 namespace ui::win32 {
@@ -53,29 +54,35 @@ void CopyFaceName(const std::string& name, char (&face)[LF_FACESIZE]) {
 
 // Opens the browser with the root folder selected.
 int CALLBACK SelectRootFolder(HWND window, UINT message, LPARAM, LPARAM root) {
-  if (message == BFFM_INITIALIZED) SendMessageA(window, BFFM_SETSELECTIONA, ~WPARAM{0}, root);
+  if (message == BFFM_INITIALIZED) SendMessageW(window, BFFM_SETSELECTIONW, ~WPARAM{0}, root);
   return 0;
 }
 
+const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
+
 }  // namespace
 
-std::optional<std::string> ApplicationWin32::ChooseFileToOpen(FileOpenDialog& dialog) {
-  const std::string filter = FilterForDialog(dialog.Filter());
+std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpenDialog& dialog) {
+  // Wide, so that a name outside the code page comes whole, not with '?'.
+  const std::u16string filter = platform::WideFromAnsi(FilterForDialog(dialog.Filter()));
+  const std::u16string title = platform::WideFromAnsi(dialog.Title());
+  const std::u16string initial = platform::WideFromAnsi(dialog.FileName());
   // Room for any path the system can give back.
-  std::vector<char> file(32768, '\0');
-  dialog.FileName().copy(file.data(), std::min(dialog.FileName().size(), file.size() - 1));
-  OPENFILENAMEA info = {};
-  info.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  std::u16string file(32768, u'\0');
+  initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
+  OPENFILENAMEW info = {};
+  info.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   info.hwndOwner = FormWindow(dialog.Owner());
-  info.lpstrFilter = filter.c_str();
+  info.lpstrFilter = Wide(filter);
   info.nFilterIndex = 1;
-  info.lpstrFile = file.data();
+  info.lpstrFile = reinterpret_cast<wchar_t*>(file.data());
   info.nMaxFile = static_cast<DWORD>(file.size());
-  info.lpstrTitle = dialog.Title().empty() ? nullptr : dialog.Title().c_str();
+  info.lpstrTitle = title.empty() ? nullptr : Wide(title);
   // A chosen shortcut comes back as its target; the current folder stays.
   info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  if (!GetOpenFileNameA(&info)) return std::nullopt;
-  return std::string(file.data());
+  if (!GetOpenFileNameW(&info)) return std::nullopt;
+  file.resize(file.find(u'\0'));
+  return platform::Incoming(platform::win32::SystemNameOf(std::move(file)));
 }
 
 std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
@@ -114,22 +121,39 @@ std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) 
   return static_cast<ColorValue>(info.rgbResult);
 }
 
-std::optional<std::string> ApplicationWin32::BrowseForFolder(Form& owner, const std::string& title,
-                                                             const std::string& root) {
-  BROWSEINFOA info = {};
+std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& owner, const std::string& title,
+                                                                       const std::string& root) {
+  const std::u16string wideTitle = platform::WideFromAnsi(title);
+  const std::u16string wideRoot = platform::WideFromAnsi(root);
+  BROWSEINFOW info = {};
   info.hwndOwner = FormWindow(owner);
-  info.lpszTitle = title.c_str();
+  info.lpszTitle = Wide(wideTitle);
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   if (!root.empty()) {
     info.lpfn = SelectRootFolder;
-    info.lParam = reinterpret_cast<LPARAM>(root.c_str());
+    info.lParam = reinterpret_cast<LPARAM>(wideRoot.c_str());
   }
-  LPITEMIDLIST list = SHBrowseForFolderA(&info);
+  LPITEMIDLIST list = SHBrowseForFolderW(&info);
   if (list == nullptr) return std::nullopt;
-  char path[MAX_PATH + 1] = {};
-  SHGetPathFromIDListA(list, path);
+  std::u16string path(MAX_PATH + 1, u'\0');
+  std::u16string shown;
+  if (SHGetPathFromIDListW(list, reinterpret_cast<wchar_t*>(path.data()))) {
+    path.resize(path.find(u'\0'));
+  } else {
+    // No path within MAX_PATH: the folder is named by what the shell shows.
+    path.clear();
+    SHFILEINFOW file = {};
+    if (SHGetFileInfoW(reinterpret_cast<const wchar_t*>(list), 0, &file, sizeof file, SHGFI_PIDL | SHGFI_DISPLAYNAME)) {
+      shown = reinterpret_cast<const char16_t*>(file.szDisplayName);
+    }
+  }
   CoTaskMemFree(list);
-  return std::string(path);
+  if (path.empty()) {
+    platform::IncomingPath refused;
+    platform::AnsiFromWide(shown, refused.Shown);
+    return refused;
+  }
+  return platform::Incoming(platform::win32::SystemNameOf(std::move(path)));
 }
 
 }  // namespace ui::win32

@@ -9,6 +9,7 @@
 #include "platform/ui/button.h"
 #include "platform/ui/win_control.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/system_names_win32.h"
 #include "platform/win32/win_controls_win32.h"
 
 namespace ui {
@@ -307,13 +308,14 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void FormWin32::DropFiles(HDROP drop) {
   const DropScope scope(drop);
-  const UINT count = DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0);
-  std::vector<std::string> files;
+  const UINT count = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0);
+  std::vector<platform::IncomingPath> files;
   files.reserve(count);
   for (UINT i = 0; i < count; ++i) {
-    std::string name(DragQueryFileA(drop, i, nullptr, 0), '\0');
-    DragQueryFileA(drop, i, name.data(), static_cast<UINT>(name.size() + 1));
-    files.push_back(std::move(name));
+    // Wide, so that a name outside the code page comes whole, not with '?'.
+    std::u16string name(DragQueryFileW(drop, i, nullptr, 0), u'\0');
+    DragQueryFileW(drop, i, reinterpret_cast<wchar_t*>(name.data()), static_cast<UINT>(name.size() + 1));
+    files.push_back(platform::Incoming(platform::win32::SystemNameOf(std::move(name))));
   }
   form_.SignalDropFiles(files);
 }

@@ -106,9 +106,9 @@ void Probe::PressButton(std::uint32_t dialog, const std::string& caption) const 
   Run({"press", "--hwnd", HexHandle(dialog), "--caption", caption});
 }
 
-void Probe::Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y) const {
-  std::vector<std::string> arguments = {
-      "drop", "--hwnd", HexHandle(hwnd), "--x", std::to_string(x), "--y", std::to_string(y), "--"};
+void Probe::Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide) const {
+  std::vector<std::string> arguments = {"drop", "--hwnd", HexHandle(hwnd), "--x", std::to_string(x),
+                                        "--y", std::to_string(y), "--wide", wide ? "1" : "0", "--"};
   arguments.insert(arguments.end(), files.begin(), files.end());
   Run(arguments);
 }

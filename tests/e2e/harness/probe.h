@@ -45,8 +45,9 @@ class Probe {
   void PressButton(std::uint32_t dialog, int id) const;
   void PressButton(std::uint32_t dialog, const std::string& caption) const;
 
-  // files: Windows paths. x, y: the drop point in client coordinates.
-  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y) const;
+  // files: Windows paths. x, y: the drop point in client coordinates. wide:
+  // UTF-16 names, as a Unicode shell drops them (names outside CP932).
+  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide = false) const;
 
   // Menu windows whose menu loop runs (ready for keys).
   std::vector<Window> MenuWindows(std::uint32_t pid, Milliseconds wait = 0ms) const;

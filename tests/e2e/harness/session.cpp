@@ -402,8 +402,9 @@ void E2eSession::Answer(const DialogBox& dialog, const std::string& buttonCaptio
   WaitUntilGone(dialog.window);
 }
 
-void E2eSession::DropFiles(const Window& target, const std::vector<std::string>& files, int x, int y) const {
-  probe_.Drop(target.hwnd, files, x, y);
+void E2eSession::DropFiles(const Window& target, const std::vector<std::string>& files, int x, int y,
+                           bool wide) const {
+  probe_.Drop(target.hwnd, files, x, y, wide);
 }
 
 void E2eSession::Type(const Window& control, const std::string& text) const { probe_.Type(control.hwnd, text); }

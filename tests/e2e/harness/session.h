@@ -144,8 +144,9 @@ class E2eSession {
   void Answer(const DialogBox& dialog, int buttonId) const;
   void Answer(const DialogBox& dialog, const std::string& buttonCaption) const;
   // Drops files (Windows paths) on target as the shell does, at a point in
-  // its client area.
-  void DropFiles(const Window& target, const std::vector<std::string>& files, int x = 0, int y = 0) const;
+  // its client area; wide: with UTF-16 names, for names outside CP932.
+  void DropFiles(const Window& target, const std::vector<std::string>& files, int x = 0, int y = 0,
+                 bool wide = false) const;
   void Type(const Window& control, const std::string& text) const;
   std::string GetText(const Window& control) const;
   void SetText(const Window& control, const std::string& text) const;

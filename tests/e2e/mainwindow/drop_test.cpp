@@ -1,6 +1,7 @@
 // Files, folders and shortcuts dropped from the shell onto the main window:
 // registered at once, or through the drop menu and the Data Chenge dialog.
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -62,6 +63,79 @@ TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull)
 
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShortPaths) {
+  constexpr char kCannotRegister[] = "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
+  E2eSession s;
+  ParkPointer(s);
+  const auto hangul = s.StageHelper("launch_recorder.exe", "items/도구.exe");
+  // A folder of 300 characters: Wine cannot start a program whose real path
+  // is that long, whatever path it is given, but the folder menu opens it.
+  std::filesystem::path deep = "items";
+  while (s.WindowsPath(s.StageDir() / deep).size() < 300) deep /= "a long folder name";
+  const std::string longFolder = s.WindowsPath(s.StageDir() / deep);
+  // An item stored whole by an earlier version: it exists.
+  const std::string storedLong = s.WindowsPath(s.WriteFile(deep / "kept.txt", "kept"));
+  s.WriteFile(deep / "노트.txt", "");
+  // Too deep for MAX_PATH even in its 8.3 form.
+  std::filesystem::path deeper = "items";
+  for (int i = 0; i < 30; ++i) deeper /= "dddddddd";
+  const std::string unreachable = s.WindowsPath(s.WriteFile(deeper / "x.txt", ""));
+
+  Program app = s.StartPelorin(DataFiles({ItemFor(storedLong, "kept")}, {.ddCheck = false}));
+  Window main = app.WaitForWindow({.title = "Pelorin"});
+  EXPECT_TRUE(app.Dialogs().empty()) << "an existing item was offered for deletion";
+  s.DropFiles(main, {s.WindowsPath(hangul), longFolder}, 20, 20, true);
+  Await("two registrations saved", [&] { return SavedPaths(s).size() == 3; });
+  const std::vector<std::string> paths = SavedPaths(s);
+  EXPECT_EQ(paths[0], storedLong);
+  for (const std::string& path : {paths[1], paths[2]}) {
+    EXPECT_LT(path.size(), 260u) << path;
+    EXPECT_NE(path.find('~'), std::string::npos) << path;
+    EXPECT_EQ(path.find('?'), std::string::npos) << path;
+  }
+
+  Grid grid(main, 5);
+  const auto press = [&](int slot) {
+    const Point at = grid.OnImage(slot, 16, 24);
+    s.MoveMouse(at.x, at.y);
+    WaitForPixels(s, main, "over-" + std::to_string(slot + 1),
+                  [&](const Pixels& p) { return HoverFrameAt(p, grid, slot); });
+    s.Click(at.x, at.y);
+  };
+  press(1);
+  // Started by the short path (Wine's process then carries the long one).
+  EXPECT_NE(s.WaitForLaunches(hangul, 1).at(0).commandLine.find(paths[1]), std::string::npos);
+  press(2);
+  const std::vector<PopupMenu> menus = app.WaitForPopupMenus();
+  ASSERT_EQ(menus.size(), 1u);
+  const std::vector<std::string> entries = menus[0].Texts();
+  s.ScreenshotScreen("long-folder-menu");
+  app.CancelMenu();
+  ASSERT_EQ(entries.size(), 2u);
+  EXPECT_EQ(entries[1], "kept");
+  EXPECT_NE(entries[0].find('~'), std::string::npos) << entries[0] << ": 노트.txt by its short name";
+
+  s.DropFiles(main, {unreachable}, 20, 20, true);
+  DialogBox refused = app.WaitForDialog();
+  s.ScreenshotScreen("cannot-register");
+  EXPECT_EQ(refused.window.title, "Pelorin");
+  // Cut in the middle, so that the box stays narrower than the screen.
+  EXPECT_EQ(refused.text, unreachable.substr(0, 40) + "..." + unreachable.substr(unreachable.size() - 50) +
+                              kCannotRegister);
+  s.Answer(refused, 1);
+  EXPECT_EQ(SavedPaths(s), paths);
+  app.Close();
+  EXPECT_EQ(app.WaitForExit(), 0);
+
+  // The next start finds every item: no question about deleting one.
+  Program again = s.StartPelorin();
+  Window shown = again.WaitForWindow({.title = "Pelorin"});
+  WaitForPixels(s, shown, "next-start", [&](const Pixels& p) { return ShowsIcon(p, grid, 1); });
+  EXPECT_TRUE(again.Dialogs().empty()) << "an existing item was offered for deletion";
+  again.Close();
+  EXPECT_EQ(again.WaitForExit(), 0);
 }
 
 TEST(DropMenu, EachDroppedNameGetsTheMenuAnsweredByKeys) {

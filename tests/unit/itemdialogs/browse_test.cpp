@@ -174,6 +174,36 @@ TEST_F(Browse, CancelledBrowsesChangeNothing) {
   }
 }
 
+TEST_F(Browse, ANameTheAnsiCallsCannotReachComesByItsShortPathOrGetsAMessageAndChangesNothing) {
+  constexpr char kMessage[] = "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
+  for (const auto& dialog : BothDialogs()) {
+    SCOPED_TRACE(dialog.name);
+    ItemFields& fields = Open(dialog);
+    const auto before = Read(fields);
+    uit::Script script(f.Ui);
+    script.ExpectFileOpen(platform::SystemName{u"C:\\Docs\\café.txt", u""});
+    auto fileMessage = script.ExpectMessageBox(platform::MessageResult::Ok);
+    script.ExpectFolderBrowse(platform::SystemName{u"C:\\한국", u""});
+    auto folderMessage = script.ExpectMessageBox(platform::MessageResult::Ok);
+    uit::ClickButton(fields.FileOpen);
+    uit::ClickButton(fields.FoldeOpen);
+    EXPECT_EQ(Read(fields), before);
+    script.ExpectFileOpen(platform::SystemName{u"C:\\Docs\\café.txt", u"C:\\Docs\\CAFE~1.TXT"});
+    script.ExpectFolderBrowse(platform::SystemName{u"C:\\한국", u"C:\\KO~1"});
+    uit::ClickButton(fields.FileOpen);
+    EXPECT_EQ(fields.FilePath.Text(), "C:\\Docs\\CAFE~1.TXT");
+    EXPECT_EQ(fields.FileName.Text(), "CAFE~1.TXT");
+    uit::ClickButton(fields.FoldeOpen);
+    script.Done();
+    EXPECT_EQ(fileMessage.Text(), std::string("C:\\Docs\\caf?.txt") + kMessage);
+    EXPECT_EQ(folderMessage.Text(), std::string("C:\\??") + kMessage);
+    EXPECT_EQ(folderMessage.Style(), platform::MessageStyle::Error);
+    EXPECT_EQ(fields.FilePath.Text(), "C:\\KO~1");
+    EXPECT_EQ(fields.FileName.Text(), "C:\\KO~1");
+    dialog.form(f).Hide();
+  }
+}
+
 TEST(FolderDialog, PassesTitleAndRootAndEmptiesTheResultWhenCancelled) {
   ui::Application app;
   ui::Form form{app, "Owner", "Owner", ui::BorderStyle::ToolWindow};

@@ -124,6 +124,23 @@ TEST_F(FolderMenuTest, DoubleByteNamesAreSplitByCharacters) {
   EXPECT_EQ(Shell.Calls()[0].Folder, "C:\\Data\\表\\");
 }
 
+TEST_F(FolderMenuTest, NamesOutsideTheCodePageShowAndStartByTheirShortNameOrAreLeftOut) {
+  MakeFile("C:\\Data\\KO~1\\HAN~1.TXT");
+  MakeFile("C:\\Data\\gone.txt");
+  MakeFile("C:\\Data\\plain.txt");
+  Files.SetLongName("C:\\Data\\KO~1", u"한국");
+  Files.SetLongName("C:\\Data\\KO~1\\HAN~1.TXT", u"한.txt");
+  Files.SetLongName("C:\\Data\\gone.txt", u"😀.txt", false);
+  Files.SetLongName("C:\\Data\\plain.txt", u"plain.txt");
+  SetUpAsMainWindow();
+  Popup.BuildMenu();
+  ASSERT_EQ(testing::Tree(Popup.Items()), "KO~1(HAN~1) plain");
+  Popup.Items()[0][0].SignalClick();
+  ASSERT_EQ(Shell.Calls().size(), 1u);
+  EXPECT_EQ(Shell.Calls()[0].File, "C:\\Data\\KO~1\\HAN~1.TXT");
+  EXPECT_EQ(Shell.Calls()[0].Folder, "C:\\Data\\KO~1\\");
+}
+
 TEST_F(FolderMenuTest, EmptySubfolderIsAPlainEntryThatDoesNothing) {
   MakeFolder("C:\\Data\\empty");
   MakeFile("C:\\Data\\f.txt");

@@ -9,6 +9,7 @@
 #include "itemdialogs/data_change_dialog.h"
 #include "main_window_fixture.h"
 #include "platform/headless/fake_icons.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -131,9 +132,6 @@ TEST_F(DropTest, EditAndRegisterOpensTheDialogWithoutCancelAndRegistersWhatOkWro
 }
 
 TEST_F(DropTest, NamesAreSplitWholeAndOnlyABareDirectoryIsAFolder) {
-  std::string longFolder = "C:";
-  while (longFolder.size() < 280) longFolder += "\\folder" + std::to_string(longFolder.size());
-  const std::string longName(300 - longFolder.size() - 1, 'n');
   struct Case {
     std::string path;
     std::uint32_t extraBits;
@@ -144,17 +142,14 @@ TEST_F(DropTest, NamesAreSplitWholeAndOnlyABareDirectoryIsAFolder) {
       {"C:\\Locked", platform::kAttributeReadOnly, Registered("C:\\Locked", "Locked", "C:\\")},
       {"C:\\Secret", platform::kAttributeHidden, Registered("C:\\Secret", "Secret", "C:\\")},
       {"D:\\", platform::kAttributeHidden, Registered("D:\\", "", "D:\\")},
-      {longFolder + "\\" + longName, 0, Registered(longFolder + "\\" + longName, longName, longFolder + "\\")},
   };
   Start(0, false);
   std::vector<std::string> dropped;
   for (const auto& c : cases) {
-    if (c.path.size() < 300) f.Fakes.Files.MakeFolder(c.path);
-    else f.Item(c.path);
+    f.Fakes.Files.MakeFolder(c.path);
     if (c.extraBits != 0) f.Fakes.Files.SetAttributeBits(c.path, c.extraBits);
     dropped.push_back(c.path);
   }
-  ASSERT_EQ(dropped.back().size(), 300u);
   uit::DropFiles(f.Main(), dropped);
 
   ASSERT_EQ(State().PanelItemCount[0], static_cast<int>(cases.size()));
@@ -162,7 +157,44 @@ TEST_F(DropTest, NamesAreSplitWholeAndOnlyABareDirectoryIsAFolder) {
     SCOPED_TRACE(cases[i].path);
     EXPECT_EQ(State().Item(0, static_cast<int>(i)), cases[i].expected);
   }
-  EXPECT_NE(f.DataFile(pelorin::kItemFileName).find("\r\n" + dropped.back() + "\r\n"), std::string::npos);
+}
+
+TEST_F(DropTest, NamesTheAnsiCallsCannotReachComeByTheirShortPathOrGetAMessage) {
+  std::string longFolder = "C:";
+  while (longFolder.size() < 280) longFolder += "\\folder" + std::to_string(longFolder.size());
+  const std::string longPath = longFolder + "\\" + std::string(300 - longFolder.size() - 1, 'n');
+  // 310 bytes; the message keeps 40 bytes of the start and 50 of the end, less
+  // the double-byte characters that would be cut.
+  std::string japanese = "C:\\";
+  for (int i = 0; i < 150; ++i) japanese += "表";
+  japanese += "\\xy.txt";
+  Start(0, false);
+  f.Item("C:\\In\\KO~1.TXT");
+  f.Item("C:\\In\\LONG~1.TXT");
+  f.Item("C:\\In\\plain.txt");
+  const std::vector<platform::SystemName> dropped = {
+      {u"C:\\In\\한국어.txt", u"C:\\In\\KO~1.TXT"},
+      {u"C:\\In\\😀.txt", u""},
+      {platform::WideFromAnsi(longPath), u"C:\\In\\LONG~1.TXT"},
+      {platform::WideFromAnsi(japanese), u""},
+      {u"C:\\In\\plain.txt", u"C:\\In\\PLAIN~1.TXT"},
+  };
+  uit::Script script(f.Ui);
+  auto emoji = script.ExpectMessageBox(platform::MessageResult::Ok);
+  auto tooLong = script.ExpectMessageBox(platform::MessageResult::Ok);
+  uit::DropWideFiles(f.Main(), dropped);
+  script.Done();
+
+  EXPECT_EQ(emoji.Text(), "C:\\In\\?.txt\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
+  EXPECT_EQ(emoji.Caption(), "Pelorin");
+  EXPECT_EQ(emoji.Style(), platform::MessageStyle::Error);
+  EXPECT_EQ(tooLong.Text().substr(0, tooLong.Text().find('\n')), japanese.substr(0, 39) + "..." + japanese.substr(261));
+  ASSERT_EQ(State().PanelItemCount[0], 3);
+  EXPECT_EQ(State().Item(0, 0), Registered("C:\\In\\KO~1.TXT", "KO~1.TXT", "C:\\In\\"));
+  EXPECT_EQ(State().Item(0, 1), Registered("C:\\In\\LONG~1.TXT", "LONG~1.TXT", "C:\\In\\"));
+  EXPECT_EQ(State().Item(0, 2), Registered("C:\\In\\plain.txt", "plain.txt", "C:\\In\\"));
+  EXPECT_TRUE(State().CanHide);
+  ExpectSaved();
 }
 
 TEST_F(DropTest, ShortcutsInLowerOrUpperCaseBecomeTheirTargetOthersStayThemselves) {

@@ -169,7 +169,7 @@ TEST_F(DialogControlsTest, FileDialogsGoThroughTheScript) {
   EXPECT_EQ(open.FileName(), "C:\\b.exe");
   EXPECT_FALSE(open.Execute());
   EXPECT_EQ(open.FileName(), "C:\\b.exe");
-  EXPECT_EQ(app.Peer().BrowseForFolder(form, "", ""), "C:\\Data");
+  EXPECT_EQ(app.Peer().BrowseForFolder(form, "", "")->Path, "C:\\Data");
   EXPECT_EQ(first.Shown().fileName, "C:\\a.exe");
   EXPECT_EQ(first.Shown().filter, "実行ファイル(*.exe)|*.exe");
   EXPECT_EQ(second.Shown().fileName, "C:\\b.exe");

@@ -305,7 +305,9 @@ TEST_F(FormTest, KeysGoToTheActiveFormAndDropsToFormsThatAcceptFiles) {
   std::string keys;
   std::vector<std::string> dropped;
   main.onKeyPress = [&](char key) { keys += key; };
-  main.onDropFiles = [&](const std::vector<std::string>& files) { dropped = files; };
+  main.onDropFiles = [&](const std::vector<platform::IncomingPath>& files) {
+    for (const auto& file : files) dropped.push_back(file.Path);
+  };
   main.Show();
   other.Show();
 

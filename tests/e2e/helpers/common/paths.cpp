@@ -17,10 +17,26 @@ std::string::size_type LastCharacter(const std::string& path, char c) {
 }  // namespace
 
 std::string ModulePath(HMODULE module) {
-  char buffer[MAX_PATH];
-  DWORD length = GetModuleFileNameA(module, buffer, sizeof buffer);
-  if (length == 0 || length >= sizeof buffer) FailWithLastError("GetModuleFileNameA");
-  return std::string(buffer, length);
+  // Room for a path past MAX_PATH (a program started from a deep folder).
+  std::string buffer(32768, '\0');
+  DWORD length = GetModuleFileNameA(module, buffer.data(), static_cast<DWORD>(buffer.size()));
+  if (length == 0 || length >= buffer.size()) FailWithLastError("GetModuleFileNameA");
+  buffer.resize(length);
+  return buffer;
+}
+
+std::wstring ModuleLogPath() {
+  std::wstring path(32768, L'\0');
+  DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (length == 0 || length >= path.size()) FailWithLastError("GetModuleFileNameW");
+  path.resize(length);
+  const auto separator = path.rfind(L'\\');
+  const auto dot = path.rfind(L'.');
+  if (dot != std::wstring::npos && (separator == std::wstring::npos || dot > separator)) path.resize(dot);
+  path += L".log";
+  // Past MAX_PATH only with the prefix.
+  if (path.size() >= MAX_PATH && path.size() > 2 && path[1] == L':') path = L"\\\\?\\" + path;
+  return path;
 }
 
 std::string FolderOf(const std::string& path) {

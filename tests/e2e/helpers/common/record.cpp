@@ -54,10 +54,10 @@ void Record::WriteTo(FILE* out) const {
 }
 
 void Record::AppendToExeLog() const {
-  std::string path = WithoutExtension(ModulePath()) + ".log";
-  HANDLE file = CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) FailWithLastError("CreateFileA(" + path + ")");
+  const std::string path = WithoutExtension(ModulePath()) + ".log";
+  HANDLE file = CreateFileW(ModuleLogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) FailWithLastError("CreateFileW(" + path + ")");
   std::string bytes = Serialized();
   DWORD written = 0;
   BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -25,7 +25,7 @@ constexpr Command kCommands[] = {
     {"close", e2e::CloseWindowCommand, "--hwnd H  (posts WM_CLOSE)"},
     {"dialogs", e2e::Dialogs, "--pid P [--wait-ms N]  (#32770 windows: text, buttons)"},
     {"press", e2e::Press, "--hwnd DIALOG (--id N | --caption C)  (BM_CLICK)"},
-    {"drop", e2e::Drop, "--hwnd H [--x X --y Y] FILE...  (WM_DROPFILES)"},
+    {"drop", e2e::Drop, "--hwnd H [--x X --y Y] [--wide 1] FILE...  (WM_DROPFILES)"},
     {"menus", e2e::Menus, "--pid P [--wait-ms N]  (#32768 popup menu windows whose menu loop runs)"},
     {"read-menus", e2e::ReadMenus, "--pid P  (items of the open popup menus, read inside P)"},
     {"keys", e2e::Keys,

@@ -1,0 +1,48 @@
+#include "platform/win32/system_names_win32.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+namespace {
+
+constexpr std::u16string_view kLongPrefix = u"\\\\?\\";
+constexpr std::u16string_view kLongUncPrefix = u"\\\\?\\UNC\\";
+
+bool IsDrivePath(std::u16string_view path) { return path.size() >= 3 && path[1] == u':' && path[2] == u'\\'; }
+bool IsUncPath(std::u16string_view path) { return path.size() >= 2 && path.substr(0, 2) == u"\\\\" && !path.starts_with(kLongPrefix); }
+
+// The short form as the plain path it stands for.
+std::u16string WithoutPrefix(std::u16string path) {
+  if (path.starts_with(kLongUncPrefix)) return u"\\\\" + path.substr(kLongUncPrefix.size());
+  if (path.starts_with(kLongPrefix)) return path.substr(kLongPrefix.size());
+  return path;
+}
+
+std::u16string ShortPathOf(const std::u16string& path) {
+  const std::u16string extended = ExtendedPath(path);
+  const auto* in = reinterpret_cast<const wchar_t*>(extended.c_str());
+  const DWORD size = GetShortPathNameW(in, nullptr, 0);
+  if (size == 0) return {};
+  std::u16string shortPath(size, u'\0');
+  const DWORD length = GetShortPathNameW(in, reinterpret_cast<wchar_t*>(shortPath.data()), size);
+  if (length == 0 || length >= size) return {};
+  shortPath.resize(length);
+  return WithoutPrefix(std::move(shortPath));
+}
+
+}  // namespace
+
+std::u16string ExtendedPath(std::u16string_view path) {
+  if (path.size() < MAX_PATH) return std::u16string(path);
+  if (IsDrivePath(path)) return std::u16string(kLongPrefix) + std::u16string(path);
+  if (IsUncPath(path)) return std::u16string(kLongUncPrefix) + std::u16string(path.substr(2));
+  return std::u16string(path);
+}
+
+SystemName SystemNameOf(std::u16string path) {
+  std::u16string shortPath = path.empty() ? std::u16string() : ShortPathOf(path);
+  return {std::move(path), std::move(shortPath)};
+}
+
+}  // namespace platform::win32

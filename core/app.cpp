@@ -1,7 +1,5 @@
 #include "core/app.h"
 
-#include "platform/text.h"
-
 #include "control/control_window.h"
 #include "control/shutdown_countdown.h"
 #include "itemdialogs/add_item_dialog.h"

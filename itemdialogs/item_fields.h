@@ -81,9 +81,9 @@ class ItemFields {
   std::uint8_t FolderFlag = 0;
 
  private:
-  // The preview and the icon source together.
   // The message for a browsed file or folder that cannot be kept (none when shownName is empty).
   void ReportRefused(const std::string& shownName);
+  // The preview and the icon source together.
   void SetIcon(platform::Icon preview, const std::string& path, int index);
   int IconNumberValue() const;
 };

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <exception>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "platform/ui/application.h"
 #include "platform/win32/services_win32.h"
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <system_error>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "core/data_files.h"
 #include "core/state.h"
 #include "mainwindow/main_window.h"

@@ -7,7 +7,7 @@
 
 #include "control/free_res.h"
 #include "control/resource_figures.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "mainwindow/main_window.h"
 
 namespace pelorin {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace pelorin {
 

@@ -6,7 +6,7 @@
 
 #include "control/control_window.h"
 #include "control/shutdown_countdown.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "launch/file_search.h"
 #include "platform/shell.h"
 #include "platform/system.h"

@@ -1,6 +1,6 @@
 #include "itemdialogs/add_item_dialog.h"
 
-#include "core/app.h"
+#include "app/app.h"
 #include "mainwindow/main_window.h"
 
 namespace pelorin {

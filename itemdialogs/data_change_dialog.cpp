@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "mainwindow/main_window.h"
 #include "platform/icons.h"
 #include "platform/text.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "platform/icons.h"
 
 namespace pelorin {

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <utility>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "itemdialogs/icon_chooser.h"
 #include "platform/icons.h"
 #include "platform/text.h"

@@ -2,7 +2,7 @@
 // each name goes into the next free slot of the current panel, at once or
 // after the drop menu, and is saved before the next name is taken.
 
-#include "core/app.h"
+#include "app/app.h"
 #include "itemdialogs/data_change_dialog.h"
 #include "launch/shortcut_readers.h"
 #include "mainwindow/main_window.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "control/control_window.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "mainwindow/edge_strip.h"
 #include "mainwindow/main_window.h"
 #include "platform/ui/monitors.h"

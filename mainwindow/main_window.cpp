@@ -3,7 +3,7 @@
 #include <string>
 
 #include "control/control_window.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "itemdialogs/add_item_dialog.h"
 #include "launch/file_search.h"
 #include "launch/launch_item.h"

@@ -3,7 +3,7 @@
 // background moves the picked item to the end of the panel shown. Nothing is
 // saved until move mode is left.
 
-#include "core/app.h"
+#include "app/app.h"
 #include "itemdialogs/data_change_dialog.h"
 #include "launch/launch_item.h"
 #include "mainwindow/main_window.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "options/options_dialog.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "control/control_window.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "mainwindow/main_window.h"
 #include "panels/panel_name_prompt.h"
 

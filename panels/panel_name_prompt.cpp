@@ -1,6 +1,6 @@
 #include "panels/panel_name_prompt.h"
 
-#include "core/app.h"
+#include "app/app.h"
 
 namespace pelorin {
 

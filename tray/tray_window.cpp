@@ -3,7 +3,7 @@
 #include <array>
 
 #include "control/control_window.h"
-#include "core/app.h"
+#include "app/app.h"
 #include "core/hotkey_text.h"
 #include "mainwindow/main_window.h"
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/app.h"
+#include "app/app.h"
 #include "core/data_files.h"
 #include "core/state.h"
 #include "platform/headless/fake_services.h"

@@ -1,4 +1,4 @@
-#include "core/app.h"
+#include "app/app.h"
 
 #include "control/control_window.h"
 #include "control/shutdown_countdown.h"

@@ -11,6 +11,7 @@
 #include "panels/panel_manager.h"
 #include "panels/panel_name_prompt.h"
 #include "platform/single_instance.h"
+#include "platform/startup_trace.h"
 #include "platform/text.h"
 #include "platform/ui/form.h"
 #include "tray/tray_window.h"
@@ -38,8 +39,10 @@ App::App(ui::Application& ui, platform::Services& services) : ui_(ui), services_
 App::~App() = default;
 
 bool App::Start() {
+  platform::StartupTrace& trace = services_.Trace;
   if (!services_.Instance.Claim(kInstanceMutexName)) return false;
   ui_.SetTitle(kApplicationTitle);
+  trace.Mark("single instance");
 
   // The main window loads the data files while it is created, so every
   // later window is created against the loaded state.
@@ -54,12 +57,17 @@ bool App::Start() {
   form10_ = std::make_unique<TForm10>(*this);
   form11_ = std::make_unique<TForm11>(*this);
   form12_ = std::make_unique<TForm12>(*this);
+  trace.Mark("other windows");
   return true;
 }
 
 int App::Run() {
   try {
     if (!Start()) return 0;
+    // The first show ends the start-up; the message loop follows.
+    form1_->Show();
+    services_.Trace.Mark("first show");
+    services_.Trace.Finish();
     ui_.Run();
     return 0;
   } catch (const std::exception& error) {

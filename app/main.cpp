@@ -9,6 +9,7 @@
 #include "app/app.h"
 #include "platform/ui/application.h"
 #include "platform/win32/services_win32.h"
+#include "platform/win32/startup_trace_win32.h"
 
 // An exception that escapes everything ends the program at once. The
 // library's own handler would print its name to a console that a GUI
@@ -19,8 +20,12 @@ void __verbose_terminate_handler() { std::abort(); }
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
+    platform::win32::StartupTraceWin32 trace;
+    trace.Mark("loader and C runtime");
     ui::Application ui;
-    platform::win32::ServicesWin32 services(ui);
+    trace.Mark("common controls, window classes");
+    platform::win32::ServicesWin32 services(ui, trace);
+    trace.Mark("COM, services");
     pelorin::App app(ui, services.Services);
     return app.Run();
   } catch (const std::exception& error) {

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <vector>
 
+#include "app/app.h"
 #include "control/free_res.h"
 #include "control/resource_figures.h"
-#include "app/app.h"
 #include "mainwindow/main_window.h"
 
 namespace pelorin {

@@ -4,9 +4,9 @@
 
 #include <optional>
 
+#include "app/app.h"
 #include "control/control_window.h"
 #include "control/shutdown_countdown.h"
-#include "app/app.h"
 #include "launch/file_search.h"
 #include "platform/shell.h"
 #include "platform/system.h"

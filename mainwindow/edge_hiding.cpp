@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "control/control_window.h"
 #include "app/app.h"
+#include "control/control_window.h"
 #include "mainwindow/edge_strip.h"
 #include "mainwindow/main_window.h"
 #include "platform/ui/monitors.h"

@@ -1,7 +1,7 @@
 #include "mainwindow/edge_strip.h"
 
-#include "control/control_window.h"
 #include "app/app.h"
+#include "control/control_window.h"
 #include "mainwindow/main_window.h"
 #include "platform/ui/monitors.h"
 

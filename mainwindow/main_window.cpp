@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "control/control_window.h"
 #include "app/app.h"
+#include "control/control_window.h"
 #include "itemdialogs/add_item_dialog.h"
 #include "launch/file_search.h"
 #include "launch/launch_item.h"
@@ -13,6 +13,7 @@
 #include "platform/file_system.h"
 #include "platform/icons.h"
 #include "platform/shell.h"
+#include "platform/startup_trace.h"
 #include "platform/text.h"
 #include "tray/tray_window.h"
 
@@ -61,7 +62,10 @@ TForm1::TForm1(App& app)
   onDropFiles = [this](const std::vector<platform::IncomingPath>& names) { WMDropFiles(names); };
   onKeyPress = [this](char key) { FormKeyPress(key); };
 
-  if (app_.LoadAll() == LoadResult::Failed) return;
+  app_.Services().Trace.Mark("main window's controls");
+  const LoadResult loaded = app_.LoadAll();
+  app_.Services().Trace.Mark("data files");
+  if (loaded == LoadResult::Failed) return;
   SetAcceptFiles(true);
   if (app_.State().AlphaMain) SetAlpha(200);
 }
@@ -204,7 +208,11 @@ void TForm1::RefreshPanel() {
       continue;
     }
     const ItemRecord& item = state.Item(panel, i);
-    if (!app_.Services().Files.Exists(item.FilePath)) {
+    platform::StartupTrace& trace = app_.Services().Trace;
+    trace.Mark("first show");
+    const bool exists = app_.Services().Files.Exists(item.FilePath);
+    trace.Mark("existence checks");
+    if (!exists) {
       const std::string question = "\"" + item.FilePath + "\"" + kDeleteQuestion;
       if (app_.Ui().ShowMessage(question, kDeleteCaption, platform::MessageStyle::Confirm) ==
           platform::MessageResult::Ok) {
@@ -217,6 +225,7 @@ void TForm1::RefreshPanel() {
     Images[i]->Show();
     Bevels[i]->Show();
     ShowItemIcon(i);
+    trace.Mark("icons of the current panel");
   }
   LayoutGrid();
 }

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "control/control_window.h"
 #include "app/app.h"
+#include "control/control_window.h"
 #include "mainwindow/main_window.h"
 #include "panels/panel_name_prompt.h"
 

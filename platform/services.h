@@ -13,6 +13,7 @@ class Locale;
 class Shell;
 class ShellLinks;
 class SingleInstance;
+class StartupTrace;
 class System;
 
 struct Services {
@@ -26,6 +27,7 @@ struct Services {
   platform::System& System;
   platform::Locale& Locale;
   platform::Kernel16& Kernel16;
+  StartupTrace& Trace;
 };
 
 }  // namespace platform

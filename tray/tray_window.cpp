@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "control/control_window.h"
 #include "app/app.h"
+#include "control/control_window.h"
 #include "core/hotkey_text.h"
 #include "mainwindow/main_window.h"
 

@@ -14,6 +14,7 @@
 #include "platform/headless/fake_shell_icons.h"
 #include "platform/headless/fake_shell_links.h"
 #include "platform/headless/fake_single_instance.h"
+#include "platform/headless/fake_startup_trace.h"
 #include "platform/headless/fake_system.h"
 #include "platform/services.h"
 
@@ -31,7 +32,7 @@ class FakeServices {
         Dde(&Log),
         System(&Log),
         Kernel16(&Log),
-        Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16} {}
+        Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16, Trace} {}
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -46,6 +47,7 @@ class FakeServices {
   FakeSystem System;
   FakeLocale Locale;
   FakeKernel16 Kernel16;
+  FakeStartupTrace Trace;
   platform::Services Services;
 };
 

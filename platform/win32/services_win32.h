@@ -37,11 +37,11 @@ class ComApartment {
 
 class ServicesWin32 {
  public:
-  explicit ServicesWin32(ui::Application& app)
+  ServicesWin32(ui::Application& app, StartupTrace& trace)
       : Shell([&app](ui::Form* owner) {
           return owner != nullptr ? ui::win32::FormWindow(*owner) : ui::win32::ApplicationWindow(app);
         }),
-        Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16} {}
+        Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16, trace} {}
   ServicesWin32(const ServicesWin32&) = delete;
   ServicesWin32& operator=(const ServicesWin32&) = delete;
 

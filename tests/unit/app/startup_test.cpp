@@ -182,6 +182,40 @@ TEST(Startup, AnErrorThatEndsStartUpIsReportedWithItsText) {
   script.Done();
 }
 
+// The phases of a start-up trace's report and how often each was marked.
+std::vector<std::string> PhasesAndMarks(const std::string& report) {
+  std::vector<std::string> lines;
+  for (std::size_t start = 0, end; (end = report.find("\r\n", start)) != std::string::npos; start = end + 2) {
+    const std::string line = report.substr(start, end - start);
+    if (line.starts_with("total\t")) break;
+    lines.push_back(line.substr(0, line.find('\t')) + " x" + line.substr(line.rfind('\t') + 1));
+  }
+  return lines;
+}
+
+TEST(Startup, TheTraceAddsUpEachPhaseUntilTheFirstShowEnds) {
+  platform::headless::FakeStartupTrace trace;
+  trace.Advance(5), trace.Mark("a");
+  trace.Advance(3), trace.Mark("b");
+  trace.Advance(2), trace.Mark("a");
+  EXPECT_EQ(trace.Report(), "a\t7 us\t2\r\nb\t3 us\t1\r\ntotal\t10 us\r\n");
+
+  test::AppFixture f;
+  LauncherState saved = test::DefaultState();
+  saved.PanelItemCount[0] = 2;
+  for (int i = 0; i < 2; ++i) saved.Item(0, i).FilePath = std::string(test::AppFixture::kDataFolder) + "svf.itd";
+  f.WriteDataFiles(saved);
+  EXPECT_EQ(f.App.Run(), 0);
+  ASSERT_TRUE(f.Fakes.Trace.Written());
+  EXPECT_EQ(PhasesAndMarks(*f.Fakes.Trace.Written()),
+            (std::vector<std::string>{"single instance x1", "main window's controls x1", "data files x1",
+                                      "other windows x1", "first show x3", "existence checks x2",
+                                      "icons of the current panel x2"}));
+  // Later refreshes are not start-up.
+  f.App.MainWindow().RefreshPanel();
+  EXPECT_EQ(f.Fakes.Trace.Report(), *f.Fakes.Trace.Written());
+}
+
 TEST(Shutdown, TheFirstSaveAfterAFailedLoadKeepsTheFilesAsTheyWereOnce) {
   test::AppFixture f;
   LauncherState saved = test::DefaultState();

@@ -5,7 +5,9 @@
 #   2. the start-up of Pelorin.exe under Wine to the end of its main
 #      window's first show, with no data files, an empty and a full state,
 #      against minimal_window.exe built the same way (Release, MinGW); it
-#      prints the medians and their ratios to the baseline.
+#      prints the medians and their ratios to the baseline, the private
+#      memory of each once its window shows, and Pelorin's start-up trace;
+#   3. the size of the release package and of the exe in it (32-bit).
 #
 # tools/bench.sh [RUNS]   RUNS: timed starts of each program (default 20)
 #
@@ -37,3 +39,12 @@ echo "== Benchmarks of the logic (Google Benchmark)"
 echo
 echo "== Start-up under Wine"
 "$bench_build/bench/startup_under_wine" "$runs"
+
+echo
+echo "== Size of the release package (32-bit)"
+cmake -S . -B "$build_root/win" -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build "$build_root/win" --target release >/dev/null
+zip="$build_root/win/release/Pelorin-1.52.zip"
+printf '%-50s %10s bytes\n' "Pelorin.exe (i686, stripped, in the zip)" "$(stat -c %s "$build_root/win/app/release/Pelorin.exe")"
+printf '%-50s %10s bytes\n' "Pelorin-1.52.zip" "$(stat -c %s "$zip")"
+echo "(where the exe's bytes come from: $build_root/win/app/Pelorin.map)"

@@ -19,6 +19,12 @@
 //
 // The targets take turns, so a slow phase of the machine hits all of them;
 // one round first warms the caches and is not counted.
+//
+// Then each program is started directly a few times more and left alone once
+// its window shows: its private memory is the resident anonymous memory of
+// its Linux process (RssAnon; under Wine the Windows process is that Linux
+// process) once it has stopped growing, and Pelorin writes its start-up
+// trace (PELORIN_STARTUP_TRACE), whose phases are printed as medians.
 
 #include <algorithm>
 #include <cstdio>
@@ -27,6 +33,9 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <iterator>
+#include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -137,6 +146,14 @@ struct Target {
   // Puts the data files in place before each start.
   std::function<void()> prepare;
   std::vector<double> readyMs;
+  // For the memory runs (none: not measured): the arguments and the window
+  // that shows when it is up.
+  std::optional<e2e::WindowQuery> window = {};
+  std::vector<std::string> args = {};
+  std::vector<double> memoryKb = {};
+  // Pelorin's start-up trace: microseconds of each phase, per run.
+  std::map<std::string, std::vector<double>> phases = {};
+  std::vector<std::string> phaseOrder = {};
 };
 
 double Median(std::vector<double> values) {
@@ -163,6 +180,66 @@ double TimeOnce(const WineEnvironment& environment, const fs::path& timer, Targe
   return ReadyMs(result.out);
 }
 
+// Resident anonymous memory of a Linux process, in KB; nothing once it has ended.
+std::optional<double> RssAnonKb(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.starts_with("RssAnon:")) return std::stod(line.substr(8));
+  }
+  return std::nullopt;
+}
+
+// The phases of a start-up trace: "name<TAB>N us<TAB>marks" lines, then the total.
+void AddPhases(Target& target, const std::string& report) {
+  std::istringstream lines(report);
+  for (std::string line; std::getline(lines, line);) {
+    const auto tab = line.find('\t');
+    if (tab == std::string::npos) continue;
+    const std::string name = e2e::FromCp932(line.substr(0, tab));
+    if (!target.phases.contains(name)) target.phaseOrder.push_back(name);
+    target.phases[name].push_back(std::stod(line.substr(tab + 1)));
+  }
+}
+
+// Starts the target once, waits until its window shows and its memory stops
+// growing, reads it (and Pelorin's trace), then closes it.
+void MeasureOnce(const WineEnvironment& environment, const e2e::Probe& probe, const fs::path& stage, Target& target) {
+  target.prepare();
+  const fs::path trace = stage / "startup-trace.txt";
+  fs::remove(trace);
+  std::vector<std::string> env = environment.Env();
+  env.push_back("PELORIN_STARTUP_TRACE=" + WineEnvironment::WindowsPath(trace));
+  std::vector<std::string> argv = {"wine", target.exe.string()};
+  argv.insert(argv.end(), target.args.begin(), target.args.end());
+  e2e::ChildProcess program = e2e::ChildProcess::Spawn(
+      {.argv = argv, .env = env, .cwd = target.exe.parent_path(), .outputFile = stage / "memory-runs.log"});
+  std::vector<e2e::Window> shown;
+  e2e::Await(target.name + " shows its window", [&] {
+    for (const std::uint32_t pid : probe.FindProcesses(WineEnvironment::WindowsPath(target.exe))) {
+      shown = probe.FindWindows(*target.window, pid);
+      if (!shown.empty()) return true;
+    }
+    return false;
+  }, kRunTimeout);
+  // Settled: three readings 100 ms apart without growth.
+  double settled = 0;
+  int steady = 0;
+  e2e::Await(target.name + "'s memory settling", [&] {
+    const std::optional<double> now = RssAnonKb(program.Pid());
+    if (!now) throw std::runtime_error(target.name + " ended before its memory was read");
+    steady = *now <= settled ? steady + 1 : 0;
+    settled = std::max(settled, *now);
+    return steady >= 3;
+  }, kRunTimeout);
+  target.memoryKb.push_back(settled);
+  if (fs::exists(trace)) {
+    std::ifstream in(trace, std::ios::binary);
+    AddPhases(target, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+  }
+  probe.Close(shown.front().hwnd);
+  if (!program.Wait(kRunTimeout)) program.Kill();
+}
+
 Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
                      std::vector<std::pair<std::string, std::string>> files) {
   fs::remove_all(folder);
@@ -176,7 +253,8 @@ Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
           folder / "Pelorin.exe",
           {"--class", "PelorinForm", "--title", "Pelorin", "--rect", MainWindowRect(5, rows), "--close", "1"},
           prepare,
-          {}};
+          {},
+          e2e::WindowQuery{.title = "Pelorin", .className = "PelorinForm"}};
 }
 
 int Main(int runs) {
@@ -191,7 +269,7 @@ int Main(int runs) {
       {.argv = {"wine", WineEnvironment::HelperFile("minimal_window.exe").string(), "--stay", "1"},
        .env = environment.Env(),
        .outputFile = stage / "companion.log"});
-  const e2e::Probe probe(environment);
+  const e2e::Probe probe(environment.Env());
   if (probe.FindWindows({.title = "minimal_window"}, 0, 15s).empty()) {
     throw std::runtime_error("the companion minimal_window.exe did not show its window");
   }
@@ -204,7 +282,9 @@ int Main(int runs) {
                      minimal,
                      {"--args", "--stay 1", "--class", "minimal_window", "--rect", "100,120,420,360", "--close", "1"},
                      [] {},
-                     {}});
+                     {},
+                     e2e::WindowQuery{.className = "minimal_window"},
+                     {"--stay", "1"}});
   targets.push_back({"minimal_window.exe, ended after its first paint", minimal, {}, [] {}, {}});
   targets.push_back(PelorinTarget("Pelorin.exe, first run (no data files)", stage / "first-run", 3, {}));
   targets.push_back(PelorinTarget("Pelorin.exe, empty state (1 panel, 0 items)", stage / "empty", 3, EmptyState()));
@@ -213,6 +293,12 @@ int Main(int runs) {
   for (Target& target : targets) TimeOnce(environment, timer, target);  // warm-up
   for (int run = 0; run < runs; ++run) {
     for (Target& target : targets) target.readyMs.push_back(TimeOnce(environment, timer, target));
+  }
+  const int memoryRuns = std::max(1, runs / 4);
+  for (int run = 0; run < memoryRuns; ++run) {
+    for (Target& target : targets) {
+      if (target.window) MeasureOnce(environment, probe, stage, target);
+    }
   }
 
   companion.Kill();
@@ -226,6 +312,24 @@ int Main(int runs) {
     const auto [min, max] = std::minmax_element(target.readyMs.begin(), target.readyMs.end());
     const double median = Median(target.readyMs);
     std::printf("%-50s %8.1f %8.1f %8.1f %8.2f\n", target.name.c_str(), median, *min, *max, median / baseline);
+  }
+
+  const double baselineKb = Median(targets.front().memoryKb);
+  std::printf("\nPrivate memory once the window shows (RssAnon of the Wine process; %d runs each, KB)\n\n",
+              memoryRuns);
+  std::printf("%-50s %8s %8s\n", "program", "median", "ratio");
+  for (const Target& target : targets) {
+    if (target.memoryKb.empty()) continue;
+    const double median = Median(target.memoryKb);
+    std::printf("%-50s %8.0f %8.2f\n", target.name.c_str(), median, median / baselineKb);
+  }
+
+  for (const Target& target : targets) {
+    if (target.phaseOrder.empty()) continue;
+    std::printf("\nStart-up trace of %s (median of %d runs, ms)\n", target.name.c_str(), memoryRuns);
+    for (const std::string& phase : target.phaseOrder) {
+      std::printf("  %-46s %8.1f\n", phase.c_str(), Median(target.phases.at(phase)) / 1000);
+    }
   }
   return 0;
 }

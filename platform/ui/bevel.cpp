@@ -7,10 +7,10 @@ Bevel::Bevel(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Bevel::Bevel(Control& parent, const ControlProps& props) : Bevel(parent, props.name) {
+Bevel::Bevel(Control& parent, const ControlProps& props) : Bevel(parent, std::string(props.name)) {
   SetBounds(props.bounds);
   if (props.lowered) SetStyle(BevelStyle::Lowered);
-  SetHint(props.hint);
+  SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
 }
 

@@ -4,7 +4,7 @@
 
 namespace ui {
 
-ComboBox::ComboBox(Control& parent, const ControlProps& props) : WinControl(parent, props), items_(props.items) {
+ComboBox::ComboBox(Control& parent, const ControlProps& props) : WinControl(parent, props), items_(props.items.begin(), props.items.end()) {
   SetColor(SystemColor(syscolor::kWindow));
   AttachPeer(backend::CreatePeer(*this));
 }

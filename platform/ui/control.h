@@ -4,8 +4,10 @@
 // client area; for a form it is the outer rectangle on the screen.
 
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/ui/peer.h"
@@ -22,10 +24,12 @@ class Form;
 // Each widget uses the fields that apply to it; graphic controls too, so
 // that a window's header reads like its control table.
 struct ControlProps {
-  std::string name = {};
+  // Views of literals, so that a window's control table costs no strings
+  // until the widgets copy what they keep.
+  std::string_view name = {};
   Rect bounds = {};
-  std::string caption = {};  // label, button, check box
-  std::string hint = {};     // tooltip; shown when not empty
+  std::string_view caption = {};  // label, button, check box
+  std::string_view hint = {};     // tooltip; shown when not empty
   bool readOnly = false;           // edit
   bool tabStop = true;
   bool isDefault = false;          // button pressed by Enter
@@ -33,7 +37,7 @@ struct ControlProps {
   bool horizontal = false;         // spin button
   bool lowered = false;            // bevel, panel
   bool centred = false;            // label, edit: text in the middle
-  std::vector<std::string> items = {};  // combo box rows
+  std::initializer_list<std::string_view> items = {};  // combo box rows, tabs
 };
 
 // Something a form owns that is not drawn: timers, menus, image lists.

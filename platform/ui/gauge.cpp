@@ -5,9 +5,9 @@
 namespace ui {
 
 Gauge::Gauge(Control& parent, const ControlProps& props)
-    : Control(parent.Program(), &RequireContainer(parent), props.name) {
+    : Control(parent.Program(), &RequireContainer(parent), std::string(props.name)) {
   SetBounds(props.bounds);
-  SetHint(props.hint);
+  SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
   SetColor(SystemColor(syscolor::kInactiveBorder));
   AttachPeer(backend::CreatePeer(*this));

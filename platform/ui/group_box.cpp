@@ -3,7 +3,7 @@
 namespace ui {
 
 GroupBox::GroupBox(Control& parent, const ControlProps& props)
-    : Control(parent.Program(), &RequireContainer(parent), props.name), caption_(props.caption) {
+    : Control(parent.Program(), &RequireContainer(parent), std::string(props.name)), caption_(props.caption) {
   SetBounds(props.bounds);
   AttachPeer(backend::CreatePeer(*this));
 }

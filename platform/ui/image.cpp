@@ -7,9 +7,9 @@ Image::Image(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Image::Image(Control& parent, const ControlProps& props) : Image(parent, props.name) {
+Image::Image(Control& parent, const ControlProps& props) : Image(parent, std::string(props.name)) {
   SetBounds(props.bounds);
-  SetHint(props.hint);
+  SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
 }
 

@@ -7,11 +7,11 @@ Label::Label(Control& parent, std::string name)
   AttachPeer(backend::CreatePeer(*this));
 }
 
-Label::Label(Control& parent, const ControlProps& props) : Label(parent, props.name) {
+Label::Label(Control& parent, const ControlProps& props) : Label(parent, std::string(props.name)) {
   centred_ = props.centred;
   SetBounds(props.bounds);
-  SetCaption(props.caption);
-  SetHint(props.hint);
+  SetCaption(std::string(props.caption));
+  SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
 }
 

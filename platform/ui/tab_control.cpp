@@ -4,7 +4,7 @@
 
 namespace ui {
 
-TabControl::TabControl(Control& parent, const ControlProps& props) : WinControl(parent, props), tabs_(props.items) {
+TabControl::TabControl(Control& parent, const ControlProps& props) : WinControl(parent, props), tabs_(props.items.begin(), props.items.end()) {
   AttachPeer(backend::CreatePeer(*this));
 }
 

@@ -5,11 +5,11 @@
 namespace ui {
 
 WinControl::WinControl(Control& parent, const ControlProps& props)
-    : Control(parent.Program(), &RequireContainer(parent), props.name), form_(parent.OwnerForm()), tabStop_(props.tabStop) {
+    : Control(parent.Program(), &RequireContainer(parent), std::string(props.name)), form_(parent.OwnerForm()), tabStop_(props.tabStop) {
   // The peer does not exist yet: the widget's own constructor attaches it
   // once everything is set, so these reach the platform with it.
   SetBounds(props.bounds);
-  SetHint(props.hint);
+  SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
   form_.AddToTabOrder(*this);
 }

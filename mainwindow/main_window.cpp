@@ -225,7 +225,7 @@ void TForm1::RefreshPanel() {
     Images[i]->Show();
     Bevels[i]->Show();
     ShowItemIcon(i);
-    trace.Mark("icons of the current panel");
+    trace.Mark(state.Item(panel, i).IconNumber == 0 ? "shell icons of the current panel" : "icons from files");
   }
   LayoutGrid();
 }

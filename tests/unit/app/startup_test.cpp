@@ -210,7 +210,7 @@ TEST(Startup, TheTraceAddsUpEachPhaseUntilTheFirstShowEnds) {
   EXPECT_EQ(PhasesAndMarks(*f.Fakes.Trace.Written()),
             (std::vector<std::string>{"single instance x1", "main window's controls x1", "data files x1",
                                       "other windows x1", "first show x3", "existence checks x2",
-                                      "icons of the current panel x2"}));
+                                      "shell icons of the current panel x2"}));
   // Later refreshes are not start-up.
   f.App.MainWindow().RefreshPanel();
   EXPECT_EQ(f.Fakes.Trace.Report(), *f.Fakes.Trace.Written());

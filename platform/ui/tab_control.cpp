@@ -5,7 +5,7 @@
 namespace ui {
 
 TabControl::TabControl(Control& parent, const ControlProps& props) : WinControl(parent, props), tabs_(props.items) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void TabControl::SetTabIndex(int index) {
@@ -18,5 +18,7 @@ void TabControl::SignalTabChosen(int index) {
   tabIndex_ = index;
   if (onChange) onChange();
 }
+
+std::unique_ptr<Peer> TabControl::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

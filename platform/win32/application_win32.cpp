@@ -224,6 +224,8 @@ HWND FormWindow(const Form& form) {
   return peer != nullptr ? peer->Handle() : nullptr;
 }
 
+HWND FormHandle(Form& form) { return FormWin32::Of(form).Handle(); }
+
 HWND ApplicationWindow(Application& app) {
   return ApplicationWin32::Of(app).OwnerHandle();
 }
@@ -404,6 +406,8 @@ platform::MessageResult ApplicationWin32::ShowMessage(const std::string& text, c
   const int answer = MessageBoxA(ActiveFormOrMain(), text.c_str(), caption.c_str(), flags);
   return answer == IDOK ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
 }
+
+Size ApplicationWin32::FrameSize(BorderStyle border) { return FormWin32::FrameSize(border); }
 
 Point ApplicationWin32::CursorPos() {
   POINT point = {0, 0};

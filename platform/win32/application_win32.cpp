@@ -358,7 +358,8 @@ void ApplicationWin32::EndModalFrame(ModalFrame& frame) {
 }
 
 void ApplicationWin32::BringToForeground(Form& form) {
-  SetForegroundWindow(FormWin32::Of(form).Handle());
+  // A form without its window has never been shown: nothing to bring forward.
+  if (const HWND window = FormWindow(form)) SetForegroundWindow(window);
 }
 
 MenuItem* ApplicationWin32::TrackPopup(PopupMenu& menu, Point screenPos) {

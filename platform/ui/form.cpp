@@ -33,13 +33,19 @@ void Form::HandleNeeded() {
     ~Making() { flag = false; }
   } making{makingWindow_};
   makingWindow_ = true;
-  AttachPeer(MakePeer());
-  // Creation order puts each parent before its children, and windowed
-  // controls in the default tab order.
-  for (Control* member : std::vector<Control*>(members_)) {
-    if (member->GetPeer() == nullptr) member->AttachPeer(member->MakePeer());
+  std::size_t made = 0;
+  try {
+    AttachPeer(MakePeer());
+    // Creation order puts each parent before its children, and windowed
+    // controls in the default tab order.
+    for (; made < members_.size(); ++made) members_[made]->AttachPeer(members_[made]->MakePeer());
+    if (tabOrderSet_) Changed(Property::TabOrder);
+  } catch (...) {
+    // No half-made window: children go before their parents, and a later show tries again.
+    while (made > 0) members_[--made]->AttachPeer(nullptr);
+    AttachPeer(nullptr);
+    throw;
   }
-  if (tabOrderSet_) Changed(Property::TabOrder);
 }
 
 std::unique_ptr<Peer> Form::MakePeer() { return backend::CreatePeer(*this); }

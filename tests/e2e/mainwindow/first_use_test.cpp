@@ -86,7 +86,7 @@ TEST(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
   app.PickMenuItem("編集して登録(&E)");
   const Window change = app.WaitForWindow({.title = "Data Chenge"});
   const std::vector<std::string> fields = TextsOf(s, change, "Edit");
-  const std::string folder = dropped.substr(0, dropped.rfind('\\'));
+  const std::string folder = dropped.substr(0, dropped.rfind('\\') + 1);
   EXPECT_EQ(fields, (std::vector<std::string>{"dropped.exe", "dropped.exe", dropped, folder, "", ""}));
   s.Screenshot(change, "data-chenge");
   // The recorder has no icon: the chooser is given a library of icons.

@@ -4,9 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "platform/headless/testing.h"
+#include "platform/ui/label.h"
 #include "platform/ui/panel.h"
 
 namespace {
@@ -51,6 +54,29 @@ TEST(FirstUse, WhatWasSetBeforeTheFirstShowIsThereWhenOnShowRuns) {
   early.onShow = [&] { seenOnShow = earlyTabs.DisplayArea(); };
   early.Show();
   EXPECT_EQ(seenOnShow, liveTabs.DisplayArea()) << "the rows of tabs the font takes";
+}
+
+// A control whose window the platform refuses.
+class RefusedLabel : public ui::Label {
+ public:
+  using ui::Label::Label;
+
+ protected:
+  std::unique_ptr<ui::Peer> MakePeer() override { throw std::runtime_error("no window"); }
+};
+
+TEST(FirstUse, AWindowThatCannotBeMadeLeavesNoHalfMadeForm) {
+  ui::Application app;
+  Form form(app, "Form6", "Option", BorderStyle::ToolWindow);
+  ui::Button button(form, {.name = "Button1"});
+  auto refused = std::make_unique<RefusedLabel>(form, ui::ControlProps{.name = "Label1"});
+  EXPECT_THROW(form.Show(), std::runtime_error);
+  EXPECT_FALSE(form.HasWindow());
+  EXPECT_EQ(button.GetPeer(), nullptr);
+  EXPECT_FALSE(form.Visible());
+  refused.reset();
+  form.Show();
+  EXPECT_NE(button.GetPeer(), nullptr);
 }
 
 }  // namespace

@@ -2,6 +2,14 @@
 // The program: the launcher state, the platform it runs on, and the eleven
 // windows, created in a fixed order at start-up and kept until the end.
 // Windows reach each other and the state through the App they are given.
+//
+// The forms are objects from the start, but a form gets its platform windows
+// (its own, its controls', its tooltip window) only on first use. After
+// start-up these exist: the main window, the control window when it is shown
+// at start-up, and the tray form's hidden window when the tray icon or a hot
+// key needs it (besides the application's own owner and timer windows). The
+// item dialogs, the icon chooser, the options dialog, the panel manager, the
+// name prompt, the countdown and the edge strip come with their first show.
 
 #include <memory>
 #include <string>

@@ -140,6 +140,7 @@ class ApplicationPeer : public ui::ApplicationPeer {
   std::optional<platform::IncomingPath> BrowseForFolder(Form& owner, const std::string& title,
                                                         const std::string& root) override;
   Point CursorPos() override { return cursor_; }
+  Size FrameSize(BorderStyle border) override { return FrameOf(border).extra; }
   Size ScreenSize() override;
   // One monitor of the screen's size (its work area the whole screen unless
   // a test set one), or the layout a test set.

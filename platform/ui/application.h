@@ -14,6 +14,7 @@
 
 namespace ui {
 
+enum class BorderStyle;
 class ColorDialog;
 class FileOpenDialog;
 class FontDialog;
@@ -53,6 +54,8 @@ class ApplicationPeer {
                                                               const std::string& root) = 0;
 
   virtual Point CursorPos() = 0;
+  // How much a form's outer size exceeds its client size with that border.
+  virtual Size FrameSize(BorderStyle border) = 0;
   // The primary monitor's size.
   virtual Size ScreenSize() = 0;
   // Every monitor of the desktop, the primary one first.

@@ -4,7 +4,7 @@ namespace ui {
 
 Bevel::Bevel(Control& parent, std::string name)
     : Control(parent.Program(), &RequireContainer(parent), std::move(name)) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 Bevel::Bevel(Control& parent, const ControlProps& props) : Bevel(parent, std::string(props.name)) {
@@ -17,5 +17,7 @@ Bevel::Bevel(Control& parent, const ControlProps& props) : Bevel(parent, std::st
 void Bevel::SetStyle(BevelStyle style) {
   if (StoreIfChanged(style_, style)) Changed(Property::Style);
 }
+
+std::unique_ptr<Peer> Bevel::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -21,6 +21,9 @@ class Bevel : public Control {
   BevelStyle Style() const { return style_; }
   void SetStyle(BevelStyle style);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   BevelStyle style_ = BevelStyle::Raised;
 };

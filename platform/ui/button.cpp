@@ -4,7 +4,7 @@ namespace ui {
 
 Button::Button(Control& parent, const ControlProps& props)
     : WinControl(parent, props), caption_(props.caption), isDefault_(props.isDefault), isCancel_(props.isCancel) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void Button::SetCaption(std::string caption) {
@@ -14,5 +14,7 @@ void Button::SetCaption(std::string caption) {
 void Button::SetDefault(bool isDefault) {
   if (StoreIfChanged(isDefault_, isDefault)) Changed(Property::Style);
 }
+
+std::unique_ptr<Peer> Button::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -20,6 +20,9 @@ class Button : public WinControl {
   void SetDefault(bool isDefault);
   bool IsCancel() const { return isCancel_; }
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::string caption_;
   bool isDefault_;

@@ -3,7 +3,7 @@
 namespace ui {
 
 CheckBox::CheckBox(Control& parent, const ControlProps& props) : WinControl(parent, props), caption_(props.caption) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void CheckBox::SetChecked(bool checked) {
@@ -14,5 +14,7 @@ void CheckBox::SignalToggled(bool checked) {
   checked_ = checked;
   SignalClick();
 }
+
+std::unique_ptr<Peer> CheckBox::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

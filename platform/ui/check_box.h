@@ -20,6 +20,9 @@ class CheckBox : public WinControl {
   // The user ticked or unticked it: stores the state, then fires onClick.
   void SignalToggled(bool checked);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::string caption_;
   bool checked_ = false;

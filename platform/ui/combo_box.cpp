@@ -6,7 +6,7 @@ namespace ui {
 
 ComboBox::ComboBox(Control& parent, const ControlProps& props) : WinControl(parent, props), items_(props.items.begin(), props.items.end()) {
   SetColor(SystemColor(syscolor::kWindow));
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void ComboBox::SetItems(std::vector<std::string> items) {
@@ -37,5 +37,7 @@ void ComboBox::SignalSelected(int index) {
   itemIndex_ = index;
   if (onChange) onChange();
 }
+
+std::unique_ptr<Peer> ComboBox::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -37,6 +37,9 @@ class ComboBox : public WinControl {
   // The user chose a row.
   void SignalSelected(int index);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::vector<std::string> items_;
   int itemIndex_ = -1;

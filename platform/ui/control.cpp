@@ -17,7 +17,11 @@ void Component::Changed(Property property) {
 
 Control::Control(Application& app, Control* parent, std::string name)
     : app_(app), parent_(parent), name_(std::move(name)) {
-  if (parent_ != nullptr) parent_->children_.push_back(this);
+  if (parent_ != nullptr) {
+    form_ = &parent_->OwnerForm();
+    parent_->children_.push_back(this);
+    form_->AddMember(*this);
+  }
 }
 
 Control::~Control() {
@@ -25,14 +29,15 @@ Control::~Control() {
   // enough for the backend to tidy up (repaint the parent, destroy a window).
   peer_.reset();
   if (parent_ != nullptr) std::erase(parent_->children_, this);
+  if (form_ != nullptr) form_->RemoveMember(*this);
   for (Control* child : children_) child->parent_ = nullptr;
 }
 
-Form& Control::OwnerForm() {
-  Control* control = this;
-  while (control->parent_ != nullptr) control = control->parent_;
-  return static_cast<Form&>(*control);
+void Control::Constructed() {
+  if (form_ != nullptr && form_->HasWindow()) AttachPeer(MakePeer());
 }
+
+Form& Control::OwnerForm() { return form_ != nullptr ? *form_ : static_cast<Form&>(*this); }
 
 void Control::SetLeft(int left) { SetBounds({left, bounds_.top, bounds_.width, bounds_.height}); }
 
@@ -114,7 +119,11 @@ Control& Control::RequireContainer(Control& parent) {
 }
 
 void Control::Changed(Property property) {
-  if (peer_) peer_->Update(property);
+  if (peer_) {
+    peer_->Update(property);
+  } else {
+    ChangedWithoutPeer(property);
+  }
 }
 
 }  // namespace ui

@@ -134,19 +134,33 @@ class Control {
   // store the new rectangle without echoing it back to the peer.
   void SignalBoundsChanged(Rect bounds);
 
+  // The backend's side of the control; nullptr until its form has a window
+  // (see Form::HandleNeeded).
   Peer* GetPeer() const { return peer_.get(); }
 
  protected:
+  // The backend's peer of this kind of widget; it mirrors the whole state it finds.
+  virtual std::unique_ptr<Peer> MakePeer() = 0;
+  // Called last by each widget's constructor: the peer comes now when the
+  // form already has its window, else with the form's window.
+  void Constructed();
   void AttachPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
   void Changed(Property property);
+  // A change made while the control has no peer: the peer reads it when it is made.
+  virtual void ChangedWithoutPeer(Property) {}
   // parent, or std::logic_error unless it is a container.
   static Control& RequireContainer(Control& parent);
 
  private:
+  friend class Form;
+
   Application& app_;
   Control* parent_;
   std::string name_;
   std::vector<Control*> children_;
+  // The form the control lies on (nullptr for a form), kept so that the
+  // control leaves its form's list whatever was destroyed before it.
+  Form* form_ = nullptr;
   std::unique_ptr<Peer> peer_;
 
   Rect bounds_;

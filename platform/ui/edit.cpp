@@ -5,7 +5,7 @@ namespace ui {
 Edit::Edit(Control& parent, const ControlProps& props)
     : WinControl(parent, props), readOnly_(props.readOnly), centred_(props.centred) {
   SetColor(SystemColor(syscolor::kWindow));
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void Edit::SetText(std::string text) {
@@ -20,5 +20,7 @@ void Edit::SignalTextChanged(std::string text) {
   if (!StoreIfChanged(text_, std::move(text))) return;
   if (onChange) onChange();
 }
+
+std::unique_ptr<Peer> Edit::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -26,6 +26,9 @@ class Edit : public WinControl {
   // The user changed the text.
   void SignalTextChanged(std::string text);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::string text_;
   bool readOnly_;

@@ -10,10 +10,10 @@ namespace ui {
 
 Form::Form(Application& app, std::string name, std::string caption, BorderStyle border)
     : Control(app, nullptr, std::move(name)), caption_(std::move(caption)), border_(border) {
-  // Forms start hidden; the peer is attached last so that it sees the whole initial state.
+  // Forms start hidden, their outer size that of an empty client area.
   Control::SetVisible(false);
   app.RegisterForm(*this);
-  AttachPeer(backend::CreatePeer(*this));
+  ChangedWithoutPeer(Property::ClientSize);
 }
 
 Form::~Form() {
@@ -26,6 +26,41 @@ void Form::SetCaption(std::string caption) {
   if (StoreIfChanged(caption_, std::move(caption))) Changed(Property::Text);
 }
 
+void Form::HandleNeeded() {
+  if (HasWindow() || makingWindow_) return;
+  struct Making {
+    bool& flag;
+    ~Making() { flag = false; }
+  } making{makingWindow_};
+  makingWindow_ = true;
+  std::size_t made = 0;
+  try {
+    AttachPeer(MakePeer());
+    // Creation order puts each parent before its children, and windowed
+    // controls in the default tab order.
+    for (; made < members_.size(); ++made) members_[made]->AttachPeer(members_[made]->MakePeer());
+    if (tabOrderSet_) Changed(Property::TabOrder);
+  } catch (...) {
+    // No half-made window: children go before their parents, and a later show tries again.
+    while (made > 0) members_[--made]->AttachPeer(nullptr);
+    AttachPeer(nullptr);
+    throw;
+  }
+}
+
+std::unique_ptr<Peer> Form::MakePeer() { return backend::CreatePeer(*this); }
+
+void Form::ChangedWithoutPeer(Property property) {
+  const Size frame = Program().Peer().FrameSize(border_);
+  if (property == Property::ClientSize) {
+    SignalBoundsChanged({Left(), Top(), clientSize_.width + frame.width, clientSize_.height + frame.height});
+  } else if (property == Property::Bounds) {
+    clientSize_ = {std::max(0, Width() - frame.width), std::max(0, Height() - frame.height)};
+  }
+}
+
+void Form::RemoveMember(Control& control) { std::erase(members_, &control); }
+
 void Form::SetClientSize(Size size) {
   if (StoreIfChanged(clientSize_, size)) Changed(Property::ClientSize);
 }
@@ -33,6 +68,8 @@ void Form::SetClientSize(Size size) {
 void Form::SetVisible(bool visible) {
   if (visible == Visible()) return;
   if (visible) {
+    // Before onShow, so that it reads what the platform laid out (a tab strip's rows).
+    HandleNeeded();
     if (onShow) onShow();
     Control::SetVisible(true);
   } else {
@@ -93,6 +130,7 @@ void Form::SetTopMost(bool topMost) {
 
 void Form::SetTabOrder(std::vector<WinControl*> order) {
   tabOrder_ = std::move(order);
+  tabOrderSet_ = true;
   Changed(Property::TabOrder);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 // A top-level window. Forms are created once at start-up and shown, hidden
 // and shown modally again; they are never destroyed before the program ends.
+// A form and its controls get their platform windows on first use (the first
+// show, or the first need of the form's handle); until then the widgets only
+// hold their properties, which the peers mirror when they are made.
 
 #include <cstdint>
 #include <functional>
@@ -32,6 +35,13 @@ class Form : public Control {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
+
+  // Whether the form has its platform window (and its controls theirs).
+  bool HasWindow() const { return GetPeer() != nullptr; }
+  // Makes the form's window, then its controls' in creation order (parents
+  // before children), unless it has one. Showing calls it; so does a backend
+  // that needs the form's handle (an owner, a hot key's or the tray icon's window).
+  void HandleNeeded();
   BorderStyle Border() const { return border_; }
   bool IsContainer() const override { return true; }
 
@@ -112,6 +122,14 @@ class Form : public Control {
   void SignalDropFiles(const std::vector<platform::IncomingPath>& files);
   // The backend reports the client size that goes with the outer size it set.
   void SignalClientSize(Size size) { clientSize_ = size; }
+  // Called by Control's constructor and destructor.
+  void AddMember(Control& control) { members_.push_back(&control); }
+  void RemoveMember(Control& control);
+
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+  // Without a window the form keeps its outer and client sizes in step itself.
+  void ChangedWithoutPeer(Property property) override;
 
  private:
   Button* FindButton(const std::function<bool(const Button&)>& wanted) const;
@@ -126,7 +144,11 @@ class Form : public Control {
   std::optional<std::uint8_t> alpha_;
   bool topMost_ = false;
   std::vector<WinControl*> tabOrder_;
+  bool tabOrderSet_ = false;
   WinControl* activeControl_ = nullptr;
+  // Every control on the form, at any depth, in creation order.
+  std::vector<Control*> members_;
+  bool makingWindow_ = false;
 };
 
 namespace backend {

@@ -10,7 +10,7 @@ Gauge::Gauge(Control& parent, const ControlProps& props)
   SetHint(std::string(props.hint));
   SetShowHint(!props.hint.empty());
   SetColor(SystemColor(syscolor::kInactiveBorder));
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void Gauge::SetProgress(int percent) {
@@ -20,5 +20,7 @@ void Gauge::SetProgress(int percent) {
 void Gauge::SetForeColor(ColorValue color) {
   if (StoreIfChanged(foreColor_, color)) Changed(Property::Color);
 }
+
+std::unique_ptr<Peer> Gauge::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -25,6 +25,9 @@ class Gauge : public Control {
   ColorValue ForeColor() const { return foreColor_; }
   void SetForeColor(ColorValue color);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   int progress_ = 0;
   ColorValue foreColor_ = SystemColor(syscolor::kWindowText);

@@ -5,7 +5,9 @@ namespace ui {
 GroupBox::GroupBox(Control& parent, const ControlProps& props)
     : Control(parent.Program(), &RequireContainer(parent), std::string(props.name)), caption_(props.caption) {
   SetBounds(props.bounds);
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
+
+std::unique_ptr<Peer> GroupBox::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -17,6 +17,9 @@ class GroupBox : public Control {
 
   const std::string& Caption() const { return caption_; }
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::string caption_;
 };

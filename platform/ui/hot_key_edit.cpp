@@ -4,7 +4,7 @@ namespace ui {
 
 HotKeyEdit::HotKeyEdit(Control& parent, const ControlProps& props) : WinControl(parent, props) {
   SetColor(SystemColor(syscolor::kWindow));
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 bool HotKeyEdit::Accepts(const KeyCombination& combination) {
@@ -24,5 +24,7 @@ void HotKeyEdit::SignalCombination(KeyCombination combination) {
   if (!accepted) Changed(Property::HotKey);
   if (onChange) onChange();
 }
+
+std::unique_ptr<Peer> HotKeyEdit::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -26,6 +26,9 @@ class HotKeyEdit : public WinControl {
   // Whether the box takes the combination: a key with Ctrl or Alt, or none at all.
   static bool Accepts(const KeyCombination& combination);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   KeyCombination combination_;
 };

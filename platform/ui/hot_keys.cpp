@@ -1,11 +1,23 @@
 #include "platform/ui/hot_keys.h"
 
+#include "platform/ui/form.h"
+
 namespace ui {
 
-HotKeys::HotKeys(Form& owner, std::string name) : Component(owner, std::move(name)) {
-  peer_ = backend::CreatePeer(*this);
-}
+HotKeys::HotKeys(Form& owner, std::string name) : Component(owner, std::move(name)) {}
 
 HotKeys::~HotKeys() = default;
+
+bool HotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
+  if (!peer_) {
+    Owner().HandleNeeded();
+    peer_ = backend::CreatePeer(*this);
+  }
+  return peer_->Register(id, modifiers, virtualKey);
+}
+
+void HotKeys::Unregister(int id) {
+  if (peer_) peer_->Unregister(id);
+}
 
 }  // namespace ui

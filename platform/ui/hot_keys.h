@@ -28,9 +28,10 @@ class HotKeys : public Component {
   HotKeys(Form& owner, std::string name);
   ~HotKeys() override;
 
-  // Returns whether the system accepted the combination.
-  bool Register(int id, unsigned modifiers, unsigned virtualKey) { return peer_->Register(id, modifiers, virtualKey); }
-  void Unregister(int id) { peer_->Unregister(id); }
+  // Returns whether the system accepted the combination. The first
+  // registration makes the form's window, which the keys are registered on.
+  bool Register(int id, unsigned modifiers, unsigned virtualKey);
+  void Unregister(int id);
 
   std::function<void(int id)> onHotKey;
 
@@ -39,6 +40,7 @@ class HotKeys : public Component {
   }
 
  private:
+  // Made with the first registration.
   std::unique_ptr<HotKeysPeer> peer_;
 };
 

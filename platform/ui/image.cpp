@@ -4,7 +4,7 @@ namespace ui {
 
 Image::Image(Control& parent, std::string name)
     : Control(parent.Program(), &RequireContainer(parent), std::move(name)) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 Image::Image(Control& parent, const ControlProps& props) : Image(parent, std::string(props.name)) {
@@ -18,5 +18,7 @@ void Image::SetPicture(platform::Icon icon) {
   picture_ = std::move(icon);
   Changed(Property::Picture);
 }
+
+std::unique_ptr<Peer> Image::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -21,6 +21,9 @@ class Image : public Control {
   // Takes over the icon; the one shown before is destroyed.
   void SetPicture(platform::Icon icon);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   platform::Icon picture_;
 };

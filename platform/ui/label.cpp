@@ -4,7 +4,7 @@ namespace ui {
 
 Label::Label(Control& parent, std::string name)
     : Control(parent.Program(), &RequireContainer(parent), std::move(name)) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 Label::Label(Control& parent, const ControlProps& props) : Label(parent, std::string(props.name)) {
@@ -23,5 +23,7 @@ void Label::SetCaption(std::string caption) {
 void Label::SetTransparent(bool transparent) {
   if (StoreIfChanged(transparent_, transparent)) Changed(Property::Style);
 }
+
+std::unique_ptr<Peer> Label::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -24,6 +24,9 @@ class Label : public Control {
   // Text in the middle of the label rather than at its left.
   bool Centred() const { return centred_; }
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::string caption_;
   bool transparent_ = false;

@@ -7,7 +7,7 @@ namespace ui {
 ListView::ListView(Control& parent, const ControlProps& props, std::vector<ListColumn> columns)
     : WinControl(parent, props), columns_(std::move(columns)) {
   SetColor(SystemColor(syscolor::kWindow));
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void ListView::SetRows(std::vector<ListRow> rows) {
@@ -41,5 +41,7 @@ ListRow ListView::Fitted(ListRow row) const {
   row.resize(columns_.size());
   return row;
 }
+
+std::unique_ptr<Peer> ListView::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -43,6 +43,9 @@ class ListView : public WinControl {
   // The user selected a row (-1: none).
   void SignalSelected(int index);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   ListRow Fitted(ListRow row) const;
 

@@ -12,11 +12,13 @@ ControlProps WithoutTabStop(ControlProps props) {
 }  // namespace
 
 Panel::Panel(Control& parent, ControlProps props) : WinControl(parent, WithoutTabStop(std::move(props))) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void Panel::SetLowered(bool lowered) {
   if (StoreIfChanged(lowered_, lowered)) Changed(Property::Style);
 }
+
+std::unique_ptr<Peer> Panel::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -17,6 +17,9 @@ class Panel : public WinControl {
   bool Lowered() const { return lowered_; }
   void SetLowered(bool lowered);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   bool lowered_ = false;
 };

@@ -4,7 +4,7 @@ namespace ui {
 
 RadioButton::RadioButton(Control& parent, const ControlProps& props)
     : WinControl(parent, props), caption_(props.caption) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void RadioButton::SetChecked(bool checked) {
@@ -23,5 +23,7 @@ void RadioButton::UncheckSiblings() {
     if (other != nullptr && other != this) other->SetChecked(false);
   }
 }
+
+std::unique_ptr<Peer> RadioButton::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

@@ -21,6 +21,9 @@ class RadioButton : public WinControl {
   // The user chose this button: it is checked, the others not, then onClick.
   void SignalChosen();
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   void UncheckSiblings();
 

@@ -5,7 +5,7 @@
 namespace ui {
 
 SpinButton::SpinButton(Control& parent, const ControlProps& props) : WinControl(parent, props), horizontal_(props.horizontal) {
-  AttachPeer(backend::CreatePeer(*this));
+  Constructed();
 }
 
 void SpinButton::SetRange(int min, int max) {
@@ -25,5 +25,7 @@ void SpinButton::SignalArrow(SpinArrow arrow) {
   SetPosition(position_ + (arrow == SpinArrow::Up ? 1 : -1));
   if (onClick) onClick(arrow);
 }
+
+std::unique_ptr<Peer> SpinButton::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

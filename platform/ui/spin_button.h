@@ -29,6 +29,9 @@ class SpinButton : public WinControl {
   // The user clicked an arrow: the position steps by one within the range.
   void SignalArrow(SpinArrow arrow);
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   bool horizontal_;
   int min_ = 0;

@@ -4,8 +4,9 @@
 
 namespace ui {
 
-TabControl::TabControl(Control& parent, const ControlProps& props) : WinControl(parent, props), tabs_(props.items.begin(), props.items.end()) {
-  AttachPeer(backend::CreatePeer(*this));
+TabControl::TabControl(Control& parent, const ControlProps& props)
+    : WinControl(parent, props), tabs_(props.items.begin(), props.items.end()) {
+  Constructed();
 }
 
 void TabControl::SetTabIndex(int index) {
@@ -18,5 +19,7 @@ void TabControl::SignalTabChosen(int index) {
   tabIndex_ = index;
   if (onChange) onChange();
 }
+
+std::unique_ptr<Peer> TabControl::MakePeer() { return backend::CreatePeer(*this); }
 
 }  // namespace ui

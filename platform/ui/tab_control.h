@@ -33,6 +33,9 @@ class TabControl : public WinControl {
   // The backend reports the display area whenever its layout of the rows changed.
   void SignalDisplayArea(Rect area) { displayArea_ = area; }
 
+ protected:
+  std::unique_ptr<Peer> MakePeer() override;
+
  private:
   std::vector<std::string> tabs_;
   int tabIndex_ = 0;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text.h"
+#include "platform/ui/form.h"
 
 namespace ui {
 
@@ -22,15 +23,18 @@ std::string TrimTip(const std::string& tip) {
 
 }  // namespace
 
-TrayIcon::TrayIcon(Form& owner, std::string name) : Component(owner, std::move(name)) {
-  peer_ = backend::CreatePeer(*this);
-}
+TrayIcon::TrayIcon(Form& owner, std::string name) : Component(owner, std::move(name)) {}
 
 TrayIcon::~TrayIcon() { Remove(); }
 
 void TrayIcon::Add(const std::string& tip) {
   tip_ = TrimTip(tip);
   if (shown_) return;
+  if (!peer_) {
+    // The icon's messages arrive at its form's window.
+    Owner().HandleNeeded();
+    peer_ = backend::CreatePeer(*this);
+  }
   peer_->Add();
   shown_ = true;
 }

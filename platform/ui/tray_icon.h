@@ -38,6 +38,7 @@ class TrayIcon : public Component {
  private:
   std::string tip_;
   bool shown_ = false;
+  // Made with the first Add.
   std::unique_ptr<TrayIconPeer> peer_;
 };
 

@@ -224,6 +224,8 @@ HWND FormWindow(const Form& form) {
   return peer != nullptr ? peer->Handle() : nullptr;
 }
 
+HWND FormHandle(Form& form) { return FormWin32::Of(form).Handle(); }
+
 HWND ApplicationWindow(Application& app) {
   return ApplicationWin32::Of(app).OwnerHandle();
 }
@@ -356,7 +358,8 @@ void ApplicationWin32::EndModalFrame(ModalFrame& frame) {
 }
 
 void ApplicationWin32::BringToForeground(Form& form) {
-  SetForegroundWindow(FormWin32::Of(form).Handle());
+  // A form without its window has never been shown: nothing to bring forward.
+  if (const HWND window = FormWindow(form)) SetForegroundWindow(window);
 }
 
 MenuItem* ApplicationWin32::TrackPopup(PopupMenu& menu, Point screenPos) {
@@ -404,6 +407,8 @@ platform::MessageResult ApplicationWin32::ShowMessage(const std::string& text, c
   const int answer = MessageBoxA(ActiveFormOrMain(), text.c_str(), caption.c_str(), flags);
   return answer == IDOK ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
 }
+
+Size ApplicationWin32::FrameSize(BorderStyle border) { return FormWin32::FrameSize(border); }
 
 Point ApplicationWin32::CursorPos() {
   POINT point = {0, 0};

@@ -43,6 +43,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   std::optional<platform::IncomingPath> BrowseForFolder(Form& owner, const std::string& title,
                                                         const std::string& root) override;
   Point CursorPos() override;
+  Size FrameSize(BorderStyle border) override;
   Size ScreenSize() override;
   std::vector<Monitor> Monitors() override;
   void TitleChanged() override;

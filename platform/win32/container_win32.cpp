@@ -111,19 +111,19 @@ bool ContainerWin32::HandleContainerMessage(UINT message, WPARAM wParam, LPARAM 
       result = 1;
       return true;
     case WM_MOUSEMOVE:
-      tips_->Relay(message, wParam, lParam);
+      tips_->Relay(Handle(), message, wParam, lParam);
       MouseMove(wParam, PointFrom(lParam));
       return true;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-      tips_->Relay(message, wParam, lParam);
+      tips_->Relay(Handle(), message, wParam, lParam);
       MouseDown(ButtonOf(message), wParam, PointFrom(lParam));
       return true;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-      tips_->Relay(message, wParam, lParam);
+      tips_->Relay(Handle(), message, wParam, lParam);
       MouseUp(ButtonOf(message), wParam, PointFrom(lParam));
       return true;
     case WM_CAPTURECHANGED:

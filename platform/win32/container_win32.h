@@ -23,6 +23,7 @@ class ContainerWin32 : public Window {
   // For the children: repaint a rectangle of the client area, the tips, and
   // forgetting a control that goes away.
   void Invalidate(const RECT& area);
+  // The tips of the form the container lies on (one tooltip window a form).
   Tooltips& Tips() { return *tips_; }
   void ControlGone(const Control& control);
 
@@ -30,9 +31,8 @@ class ContainerWin32 : public Window {
   ContainerWin32(Control& control, Application& app) : Window(app), control_(control) {}
   ~ContainerWin32() override = default;
 
-  // Call once the window exists.
-  void CreateTips() { tips_ = std::make_unique<Tooltips>(Handle()); }
-  void DestroyTips() { tips_.reset(); }
+  // Call once the window exists: the form's own tips, or a panel's form's.
+  void UseTips(Tooltips& tips) { tips_ = &tips; }
   // The messages every container handles; false when it is not one of them.
   bool HandleContainerMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
   // Colour of the background; the form's or panel's colour.
@@ -52,7 +52,7 @@ class ContainerWin32 : public Window {
   bool PointerOver(HWND hwnd, LPARAM lParam, LRESULT& result);
 
   Control& control_;
-  std::unique_ptr<Tooltips> tips_;
+  Tooltips* tips_ = nullptr;
   // The control that got the last press; it gets the moves and the release.
   Control* pressed_ = nullptr;
   // The control that a left release over it would click.

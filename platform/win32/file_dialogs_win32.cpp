@@ -72,7 +72,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpe
   initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
   OPENFILENAMEW info = {};
   info.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-  info.hwndOwner = FormWindow(dialog.Owner());
+  info.hwndOwner = FormHandle(dialog.Owner());
   info.lpstrFilter = Wide(filter);
   info.nFilterIndex = 1;
   info.lpstrFile = reinterpret_cast<wchar_t*>(file.data());
@@ -95,7 +95,7 @@ std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
   font.lfCharSet = SHIFTJIS_CHARSET;
   CHOOSEFONTA info = {};
   info.lStructSize = sizeof info;
-  info.hwndOwner = FormWindow(dialog.Owner());
+  info.hwndOwner = FormHandle(dialog.Owner());
   info.lpLogFont = &font;
   info.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   info.rgbColors = ToColorRef(initial.color);
@@ -113,7 +113,7 @@ std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
 std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) {
   CHOOSECOLORA info = {};
   info.lStructSize = sizeof info;
-  info.hwndOwner = FormWindow(dialog.Owner());
+  info.hwndOwner = FormHandle(dialog.Owner());
   info.rgbResult = ToColorRef(dialog.Color());
   info.lpCustColors = customColors_.data();
   info.Flags = CC_RGBINIT;
@@ -126,7 +126,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& ow
   const std::u16string wideTitle = platform::WideFromAnsi(title);
   const std::u16string wideRoot = platform::WideFromAnsi(root);
   BROWSEINFOW info = {};
-  info.hwndOwner = FormWindow(owner);
+  info.hwndOwner = FormHandle(owner);
   info.lpszTitle = Wide(wideTitle);
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   if (!root.empty()) {

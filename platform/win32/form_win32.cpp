@@ -44,30 +44,38 @@ class DropScope {
 
 FormWin32::FormWin32(Form& form, ApplicationWin32& app) : ContainerWin32(form, form.Program()), form_(form), app_(app) {
   const Size client = form.ClientSize();
-  const RECT rect = (client.width > 0 || client.height > 0) ? OuterRectFor(client) : ToRect(form.Bounds());
+  const bool sized = client.width > 0 || client.height > 0;
+  const RECT rect = sized ? OuterRectFor(client) : ToRect(form.Bounds());
   Create(kFormClassName, ExStyle(), Style(), form.Caption(), rect, app.OwnerHandle());
-  CreateTips();
+  tips_ = std::make_unique<Tooltips>(Handle());
+  UseTips(*tips_);
   if (!form.Enabled()) EnableWindow(Handle(), FALSE);
   if (form.AcceptsFiles()) DragAcceptFiles(Handle(), TRUE);
   if (form.Alpha()) app_.SetAlpha(Handle(), form.Alpha());
   if (form.TopMost()) ApplyTopMost();
-  ReportGeometry();
+  // Corrects a frame that the system metrics do not describe exactly, and reports the geometry.
+  if (sized) {
+    ApplyClientSize();
+  } else {
+    ReportGeometry();
+  }
   if (form.Visible()) ShowWindow(Handle(), SW_SHOW);
 }
 
 FormWin32::~FormWin32() {
-  DestroyTips();
+  tips_.reset();
   Destroy();
 }
 
 FormWin32& FormWin32::Of(Form& form) {
+  form.HandleNeeded();
   auto* peer = dynamic_cast<FormWin32*>(form.GetPeer());
   if (peer == nullptr) throw std::logic_error("form without a window: " + form.Name());
   return *peer;
 }
 
-DWORD FormWin32::Style() const {
-  switch (form_.Border()) {
+DWORD FormWin32::StyleOf(BorderStyle border) {
+  switch (border) {
     case BorderStyle::ToolWindow:
       return WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
     case BorderStyle::ToolWindowNoButtons:
@@ -79,8 +87,8 @@ DWORD FormWin32::Style() const {
   return WS_POPUP | WS_CLIPCHILDREN;
 }
 
-DWORD FormWin32::ExStyle() const {
-  switch (form_.Border()) {
+DWORD FormWin32::ExStyleOf(BorderStyle border) {
+  switch (border) {
     case BorderStyle::ToolWindow:
     case BorderStyle::ToolWindowNoButtons:
       return WS_EX_TOOLWINDOW;
@@ -90,6 +98,12 @@ DWORD FormWin32::ExStyle() const {
       break;
   }
   return 0;
+}
+
+Size FormWin32::FrameSize(BorderStyle border) {
+  RECT rect = {0, 0, 0, 0};
+  AdjustWindowRectEx(&rect, StyleOf(border), FALSE, ExStyleOf(border));
+  return Size{rect.right - rect.left, rect.bottom - rect.top};
 }
 
 RECT FormWin32::OuterRectFor(Size client) const {

@@ -31,7 +31,10 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   FormWin32(Form& form, ApplicationWin32& app);
   ~FormWin32() override;
 
+  // The form's peer; makes the form's window first when it has none.
   static FormWin32& Of(Form& form);
+  // How much the outer size of a form with that border exceeds its client size.
+  static Size FrameSize(BorderStyle border);
 
   void Update(Property property) override;
 
@@ -56,8 +59,10 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
-  DWORD Style() const;
-  DWORD ExStyle() const;
+  static DWORD StyleOf(BorderStyle border);
+  static DWORD ExStyleOf(BorderStyle border);
+  DWORD Style() const { return StyleOf(form_.Border()); }
+  DWORD ExStyle() const { return ExStyleOf(form_.Border()); }
   RECT OuterRectFor(Size client) const;
   void ApplyBounds();
   void ApplyClientSize();
@@ -88,6 +93,8 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   ApplicationWin32& app_;
   std::vector<HandlerEntry> handlers_;
   HWND activatedFrom_ = nullptr;
+  // The tooltip window of the form and its panels; made with the first tip.
+  std::unique_ptr<Tooltips> tips_;
 };
 
 }  // namespace ui::win32

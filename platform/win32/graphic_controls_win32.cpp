@@ -143,7 +143,7 @@ GraphicPeer::GraphicPeer(Control& control) : control_(control), host_(HostOf(con
 
 GraphicPeer::~GraphicPeer() {
   host_.Invalidate(shown_);
-  if (hasTool_) host_.Tips().RemoveTool(ToolId(control_));
+  if (hasTool_) host_.Tips().RemoveTool(host_.Handle(), ToolId(control_));
   host_.ControlGone(control_);
 }
 
@@ -165,21 +165,22 @@ void GraphicPeer::Update(Property property) {
 
 void GraphicPeer::UpdateTool() {
   Tooltips& tips = host_.Tips();
+  const HWND host = host_.Handle();
   const UINT_PTR id = ToolId(control_);
   const bool wanted = control_.ShowHint() && control_.Visible();
   if (!wanted) {
-    if (hasTool_) tips.RemoveTool(id);
+    if (hasTool_) tips.RemoveTool(host, id);
     hasTool_ = false;
     return;
   }
   const RECT rect = Area();
   const std::string& text = control_.Hint();
   if (!hasTool_) {
-    tips.AddTool(id, rect, text);
+    tips.AddTool(host, id, rect, text);
     hasTool_ = true;
   } else {
-    if (!EqualRect(&rect, &toolRect_)) tips.SetToolRect(id, rect);
-    if (text != toolText_) tips.SetToolText(id, text);
+    if (!EqualRect(&rect, &toolRect_)) tips.SetToolRect(host, id, rect);
+    if (text != toolText_) tips.SetToolText(host, id, text);
   }
   toolRect_ = rect;
   toolText_ = text;

@@ -39,7 +39,7 @@ class ServicesWin32 {
  public:
   ServicesWin32(ui::Application& app, StartupTrace& trace)
       : Shell([&app](ui::Form* owner) {
-          return owner != nullptr ? ui::win32::FormWindow(*owner) : ui::win32::ApplicationWindow(app);
+          return owner != nullptr ? ui::win32::FormHandle(*owner) : ui::win32::ApplicationWindow(app);
         }),
         Services{Files, Keys, Instance, Shell, Icons, Links, Dde, System, Locale, Kernel16, trace} {}
   ServicesWin32(const ServicesWin32&) = delete;

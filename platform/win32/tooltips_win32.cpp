@@ -9,11 +9,11 @@ Tooltips::~Tooltips() {
   if (window_ != nullptr) DestroyWindow(window_);
 }
 
-TTTOOLINFOA Tooltips::ToolInfo(UINT_PTR id) const {
+TTTOOLINFOA Tooltips::ToolInfo(HWND container, UINT_PTR id) {
   TTTOOLINFOA info = {};
   // The size that version 5 of the common controls accepts too.
   info.cbSize = TTTOOLINFOA_V2_SIZE;
-  info.hwnd = owner_;
+  info.hwnd = container;
   info.uId = id;
   return info;
 }
@@ -32,39 +32,39 @@ void Tooltips::Add(TTTOOLINFOA& info, const std::string& text) {
   SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::AddTool(UINT_PTR id, const RECT& rect, const std::string& text) {
-  TTTOOLINFOA info = ToolInfo(id);
+void Tooltips::AddTool(HWND container, UINT_PTR id, const RECT& rect, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(container, id);
   info.rect = rect;
   Add(info, text);
 }
 
-void Tooltips::AddWindowTool(HWND child, const std::string& text) {
-  TTTOOLINFOA info = ToolInfo(reinterpret_cast<UINT_PTR>(child));
+void Tooltips::AddWindowTool(HWND container, HWND child, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(container, reinterpret_cast<UINT_PTR>(child));
   info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   Add(info, text);
 }
 
-void Tooltips::SetToolRect(UINT_PTR id, const RECT& rect) {
-  TTTOOLINFOA info = ToolInfo(id);
+void Tooltips::SetToolRect(HWND container, UINT_PTR id, const RECT& rect) {
+  TTTOOLINFOA info = ToolInfo(container, id);
   info.rect = rect;
   SendMessageA(window_, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::SetToolText(UINT_PTR id, const std::string& text) {
-  TTTOOLINFOA info = ToolInfo(id);
+void Tooltips::SetToolText(HWND container, UINT_PTR id, const std::string& text) {
+  TTTOOLINFOA info = ToolInfo(container, id);
   info.lpszText = const_cast<char*>(text.c_str());
   SendMessageA(window_, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::RemoveTool(UINT_PTR id) {
-  TTTOOLINFOA info = ToolInfo(id);
+void Tooltips::RemoveTool(HWND container, UINT_PTR id) {
+  TTTOOLINFOA info = ToolInfo(container, id);
   SendMessageA(window_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::Relay(UINT message, WPARAM wParam, LPARAM lParam) {
+void Tooltips::Relay(HWND container, UINT message, WPARAM wParam, LPARAM lParam) {
   if (window_ == nullptr) return;
   const DWORD pos = GetMessagePos();
-  MSG msg = {owner_, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
+  MSG msg = {container, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()),
              POINT{static_cast<short>(LOWORD(pos)), static_cast<short>(HIWORD(pos))}};
   SendMessageA(window_, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&msg));
 }

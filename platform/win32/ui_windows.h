@@ -13,6 +13,8 @@ namespace ui::win32 {
 
 // The form's window; null while the form has none yet.
 HWND FormWindow(const Form& form);
+// The form's window as an owner: made now when the form has none yet.
+HWND FormHandle(Form& form);
 // The application's hidden window that owns the forms and the popup menus.
 HWND ApplicationWindow(Application& app);
 

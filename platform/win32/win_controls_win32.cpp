@@ -50,7 +50,7 @@ WinControlPeer::WinControlPeer(WinControl& control)
 
 WinControlPeer::~WinControlPeer() {
   container_.ControlGone(control_);
-  if (hasTip_) container_.Tips().RemoveTool(reinterpret_cast<UINT_PTR>(hwnd_));
+  if (hasTip_) container_.Tips().RemoveTool(container_.Handle(), reinterpret_cast<UINT_PTR>(hwnd_));
   if (hwnd_ != nullptr) {
     RemovePropA(hwnd_, kPeerProperty);
     if (ownsWindow_) DestroyWindow(hwnd_);
@@ -155,12 +155,13 @@ void WinControlPeer::UpdateTip() {
   Tooltips& tips = container_.Tips();
   const auto id = reinterpret_cast<UINT_PTR>(hwnd_);
   const bool wanted = control_.ShowHint() && !control_.Hint().empty();
+  const HWND container = container_.Handle();
   if (wanted && !hasTip_) {
-    tips.AddWindowTool(hwnd_, control_.Hint());
+    tips.AddWindowTool(container, hwnd_, control_.Hint());
   } else if (wanted) {
-    tips.SetToolText(id, control_.Hint());
+    tips.SetToolText(container, id, control_.Hint());
   } else if (hasTip_) {
-    tips.RemoveTool(id);
+    tips.RemoveTool(container, id);
   }
   hasTip_ = wanted;
 }
@@ -358,13 +359,10 @@ class PanelWin32 final : public WinControlPeer, public ContainerWin32 {
     // Tab goes on into the panel's own controls.
     Create(kPanelClassName, WS_EX_CONTROLPARENT | EdgeStyle(), style, std::string(), ToRect(panel.Bounds()),
            WinControlPeer::Container().Handle());
-    CreateTips();
+    UseTips(WinControlPeer::Container().Tips());
     Attach(Handle());
   }
-  ~PanelWin32() override {
-    DestroyTips();
-    Destroy();
-  }
+  ~PanelWin32() override { Destroy(); }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {

@@ -128,8 +128,9 @@ TEST(MainWindowKeys, LowerCaseCShowsTheControlWindow) {
   Window main = app.WaitForWindow({.title = "Pelorin"});
   Grid grid(main, 5);
   const WindowQuery control{.title = "Control Window", .className = "PelorinForm"};
-  ASSERT_EQ(app.Windows({.title = "Control Window", .className = "PelorinForm", .includeHidden = true}).size(), 1u);
-  EXPECT_TRUE(app.Windows(control).empty()) << "shown at start-up although ClShow is off";
+  // Not shown at start-up, so not even made: the window comes with its first show.
+  EXPECT_TRUE(app.Windows({.title = "Control Window", .className = "PelorinForm", .includeHidden = true}).empty())
+      << "made at start-up although ClShow is off";
 
   // Keys go through X to the window with the focus, which a click on the
   // background gives it. A right click after "C" proves that the key has

@@ -27,6 +27,7 @@ class ComponentsTest : public ::testing::Test {
 };
 
 TEST_F(ComponentsTest, AnImageOwnsItsPictureAndDestroysThePreviousOne) {
+  form.HandleNeeded();
   {
     ui::Image image(form, "Image1");
     image.SetPicture(MakeFakeIcon("shell:C:\\a.exe"));

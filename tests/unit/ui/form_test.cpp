@@ -36,6 +36,7 @@ TEST_F(FormTest, FirstFormIsTheMainFormAndFormsStartHidden) {
   EXPECT_EQ(app.MainForm(), &main);
   EXPECT_EQ(app.Forms(), (std::vector<Form*>{&main, &other}));
   EXPECT_FALSE(main.Visible());
+  main.HandleNeeded();
   EXPECT_TRUE(uit::PeerUpdates(main).empty());
   {
     Form passing(app, "Passing", "", BorderStyle::None);
@@ -154,6 +155,7 @@ TEST_F(FormTest, SettingTheSameValueDoesNotReachThePeer) {
   Form form(app, "Main", "Pelorin", BorderStyle::ToolWindow);
   ui::Label label(form, "Label1");
   ui::Bevel bevel(form, "Bevel1");
+  form.HandleNeeded();
   struct Case {
     const char* what;
     ui::Control& control;
@@ -195,6 +197,7 @@ TEST_F(FormTest, ChildrenAreKeptInZOrder) {
   ui::Bevel bevel(form, "Bevel1");
   ui::Image image(form, "Image1");
   ui::Label bar(form, "Bar_l");
+  form.HandleNeeded();
   EXPECT_EQ(form.Children(), (std::vector<ui::Control*>{&bevel, &image, &bar}));
 
   bar.BringToFront();

@@ -15,6 +15,7 @@ TEST(Gauge, KeepsItsPercentageWithinTheScaleAndReportsRealChangesOnly) {
   ui::Form form{app, "Form5", "Control Window", ui::BorderStyle::ToolWindow};
   ui::Gauge gauge{form, {.name = "MemBar", .bounds = {176, 24, 49, 12}, .hint = "メモリ使用率"}};
   EXPECT_TRUE(gauge.ShowHint());
+  form.HandleNeeded();
   for (const auto& [set, shown] : std::vector<std::pair<int, int>>{{50, 50}, {50, 50}, {140, 100}, {-3, 0}}) {
     SCOPED_TRACE(set);
     gauge.SetProgress(set);

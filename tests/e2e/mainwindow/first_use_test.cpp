@@ -1,0 +1,118 @@
+// The dialogs are made with their first show: each one opened for the first
+// time after the panels and the items changed shows what that state gives.
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "harness/e2e.h"
+#include "mainwindow/support.h"
+
+namespace e2e::mainwindow {
+namespace {
+
+// The texts of the window's children of a class, in the order they were made.
+std::vector<std::string> TextsOf(const E2eSession& s, const Window& window, const std::string& className) {
+  std::vector<Window> found;
+  for (const Window& child : s.Children(window)) {
+    if (child.className == className) found.push_back(child);
+  }
+  std::sort(found.begin(), found.end(), [](const Window& a, const Window& b) { return a.id < b.id; });
+  std::vector<std::string> texts;
+  for (const Window& child : found) texts.push_back(className == "Button" ? child.title : s.GetText(child));
+  return texts;
+}
+
+TEST(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
+  E2eSession s;
+  ParkPointer(s);
+  const std::string tool = s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/tool.exe"));
+  const std::string dropped = s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/dropped.exe"));
+  Program app = s.StartPelorin(
+      PanelFiles({{"一番目", {ItemFor(tool, "ツール")}}, {"二番目", {}}}, {.clShow = true, .controlLeft = 400}));
+  Window main = app.WaitForWindow({.title = "Pelorin"});
+  Window control = app.WaitForWindow({.title = "Control Window"});
+  for (const char* title : {"Add Item", "Data Chenge", "Icon Chenge", "Option", "Panel Option", "Name", "Windowsの終了"}) {
+    EXPECT_TRUE(app.Windows({.title = title, .includeHidden = true}).empty()) << title << " made before its first use";
+  }
+  const Point background = Grid(main, 5).Client(100, 90);
+
+  // The panel manager and the name prompt: the second panel renamed, a third added.
+  s.Click(background.x, background.y, 3);
+  app.PickMenuItem("パネル設定(&P)");
+  app.PickMenuItem("編集");
+  const Window manager = app.WaitForWindow({.title = "Panel Option"});
+  const Window list = ChildOfClass(s, manager, "SysListView32");
+  s.Click(list.client.left + 40, list.client.top + 28 + 15);
+  auto prompt = [&](const std::string& button, const std::string& shown, const std::string& name) {
+    s.GetProbe().PressButton(manager.hwnd, button);
+    const Window names = app.WaitForWindow({.title = "Name"});
+    const Window box = ChildOfClass(s, names, "Edit");
+    EXPECT_EQ(s.GetText(box), shown) << "the name prompt for " << button;
+    s.SetText(box, name);
+    s.GetProbe().PressButton(names.hwnd, "決定");
+    WaitUntilHidden(app, "Name");
+  };
+  prompt("名前変更", "二番目", "第二");
+  prompt("追加", "", "三番目");
+  s.Screenshot(manager, "panel-manager");
+  s.GetProbe().PressButton(manager.hwnd, "OK");
+  WaitUntilHidden(app, "Panel Option");
+  Await("the changed panels saved",
+        [&] { return PanelNames(s.ReadFile("svp.pld")) == std::vector<std::string>{"一番目", "第二", "三番目"}; });
+
+  // The options dialog: the grid's and the strip's figures of the options.
+  s.Click(background.x, background.y, 3);
+  app.PickMenuItem("詳細設定(&O)");
+  const Window options = app.WaitForWindow({.title = "Option"});
+  EXPECT_EQ(TextsOf(s, options, "Edit"), (std::vector<std::string>{"3", "5", "15", "2"}));
+  s.Screenshot(options, "options");
+  s.GetProbe().PressButton(options.hwnd, "キャンセル");
+  WaitUntilHidden(app, "Option");
+
+  // Add Item: empty fields and the normal window size.
+  s.Click(background.x, background.y, 3);
+  app.PickMenuItem("アイテム設定(&I)");
+  app.PickMenuItem("追加(&A)");
+  const Window addItem = app.WaitForWindow({.title = "Add Item"});
+  EXPECT_EQ(TextsOf(s, addItem, "Edit"), std::vector<std::string>(6));
+  EXPECT_EQ(TextsOf(s, addItem, "ComboBox"), std::vector<std::string>{"通常サイズウィンドウ"});
+  s.GetProbe().PressButton(addItem.hwnd, "キャンセル");
+  WaitUntilHidden(app, "Add Item");
+
+  // Data Chenge for a dropped file, and the icon chooser from its preview.
+  s.DropFiles(main, {dropped}, 150, 90);
+  app.WaitForPopupMenus();
+  app.PickMenuItem("編集して登録(&E)");
+  const Window change = app.WaitForWindow({.title = "Data Chenge"});
+  const std::vector<std::string> fields = TextsOf(s, change, "Edit");
+  const std::string folder = dropped.substr(0, dropped.rfind('\\') + 1);
+  EXPECT_EQ(fields, (std::vector<std::string>{"dropped.exe", "dropped.exe", dropped, folder, "", ""}));
+  s.Screenshot(change, "data-chenge");
+  // The recorder has no icon: the chooser is given a library of icons.
+  const std::string library = "C:\\windows\\system32\\shell32.dll";
+  s.SetText(ChildAt(s, change, 112, 66), library);
+  s.Click(change.client.left + 296 + 16, change.client.top + 16 + 16);
+  const Window chooser = app.WaitForWindow({.title = "Icon Chenge"});
+  EXPECT_EQ(TextsOf(s, chooser, "Edit"), (std::vector<std::string>{library}));
+  s.GetProbe().PressButton(chooser.hwnd, "決定");
+  WaitUntilHidden(app, "Icon Chenge");
+  s.GetProbe().PressButton(change.hwnd, "決定");
+  WaitUntilHidden(app, "Data Chenge");
+
+  // The countdown from the control window's menu, cancelled at once.
+  s.Click(control.client.left + 200, control.client.top + 38, 3);
+  app.PickMenuItem("Windowsの終了(&U)");
+  app.PickMenuItem("シャットダウン(&S)");
+  const Window countdown = app.WaitForWindow({.title = "Windowsの終了"});
+  s.GetProbe().PressButton(countdown.hwnd, "キャンセル(&C)");
+  WaitUntilHidden(app, "Windowsの終了");
+  EXPECT_EQ(TextsOf(s, countdown, "Button"), std::vector<std::string>{"キャンセル(&C)"});
+  EXPECT_TRUE(app.Running());
+
+  app.Close();
+  EXPECT_EQ(app.WaitForExit(), 0);
+}
+
+}  // namespace
+}  // namespace e2e::mainwindow

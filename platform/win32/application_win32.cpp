@@ -262,7 +262,6 @@ void ApplicationWin32::BeforeShow() {
 ApplicationWin32::~ApplicationWin32() {
   messages_.reset();
   owner_.reset();
-  if (user32_ != nullptr) FreeLibrary(user32_);
 }
 
 ApplicationWin32& ApplicationWin32::Of(Application& app) {
@@ -473,17 +472,7 @@ void ApplicationWin32::FireTimer(UINT_PTR id) {
 bool ApplicationWin32::TranslucencyAvailable() {
   if (!layeredLookedUp_) {
     layeredLookedUp_ = true;
-    user32_ = LoadLibraryA("user32.dll");
-    if (user32_ != nullptr) {
-      const FARPROC entry = GetProcAddress(user32_, "SetLayeredWindowAttributes");
-      if (entry != nullptr) {
-        setLayeredWindowAttributes_ =
-            reinterpret_cast<SetLayeredWindowAttributesFn>(reinterpret_cast<void (*)()>(entry));
-      } else {
-        FreeLibrary(user32_);
-        user32_ = nullptr;
-      }
-    }
+    setLayeredWindowAttributes_ = user32_.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
   }
   return setLayeredWindowAttributes_ != nullptr;
 }

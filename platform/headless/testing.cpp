@@ -239,8 +239,6 @@ void SetCursor(Application& app, Point screenPos) { PeerOf(app).SetCursorPos(scr
 
 void SetScreenSize(Application& app, Size size) { PeerOf(app).SetScreenSize(size); }
 
-void SetWorkArea(Application& app, Rect area) { PeerOf(app).SetWorkArea(area); }
-
 void SetMonitors(Application& app, std::vector<Monitor> monitors) { PeerOf(app).SetMonitors(std::move(monitors)); }
 
 void AdvanceClock(Application& app, unsigned milliseconds) { PeerOf(app).AdvanceClock(milliseconds); }

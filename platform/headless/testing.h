@@ -91,9 +91,8 @@ bool PressHotKey(Application& app, unsigned modifiers, unsigned virtualKey);
 // The desktop.
 void SetCursor(Application& app, Point screenPos);
 void SetScreenSize(Application& app, Size size);
-// The screen less the taskbar; without it the work area is the whole screen.
-void SetWorkArea(Application& app, Rect area);
-// Several monitors, the primary one first; they replace the screen above.
+// Several monitors (or one with taskbars), the primary one first; they
+// replace the screen above.
 void SetMonitors(Application& app, std::vector<Monitor> monitors);
 // Lets time pass; due timers fire in time order (ties in creation order).
 void AdvanceClock(Application& app, unsigned milliseconds);

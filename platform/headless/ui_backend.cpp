@@ -168,7 +168,7 @@ Size ApplicationPeer::ScreenSize() {
 std::vector<Monitor> ApplicationPeer::Monitors() {
   if (!monitors_.empty()) return monitors_;
   const Rect screen{0, 0, screen_.width, screen_.height};
-  return {Monitor{screen, workArea_.value_or(screen)}};
+  return {Monitor{screen, screen}};
 }
 
 MenuItem* ApplicationPeer::TrackPopup(PopupMenu& menu, Point screenPos) {

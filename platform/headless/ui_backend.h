@@ -142,8 +142,8 @@ class ApplicationPeer : public ui::ApplicationPeer {
   Point CursorPos() override { return cursor_; }
   Size FrameSize(BorderStyle border) override { return FrameOf(border).extra; }
   Size ScreenSize() override;
-  // One monitor of the screen's size (its work area the whole screen unless
-  // a test set one), or the layout a test set.
+  // One monitor of the screen's size (its work area all of it), or the
+  // layout a test set.
   std::vector<Monitor> Monitors() override;
   void TitleChanged() override {}
   void HideTaskbarButton() override { taskbarButtonHidden_ = true; }
@@ -153,7 +153,6 @@ class ApplicationPeer : public ui::ApplicationPeer {
   // The pointer and the screen.
   void SetCursorPos(Point screenPos) { cursor_ = screenPos; }
   void SetScreenSize(Size size) { screen_ = size; }
-  void SetWorkArea(Rect area) { workArea_ = area; }
   void SetMonitors(std::vector<Monitor> monitors) { monitors_ = std::move(monitors); }
   bool TaskbarButtonHidden() const { return taskbarButtonHidden_; }
   void SetTranslucencyAvailable(bool available) { translucencyAvailable_ = available; }
@@ -213,7 +212,6 @@ class ApplicationPeer : public ui::ApplicationPeer {
   Application& app_;
   Point cursor_;
   Size screen_{1024, 768};
-  std::optional<Rect> workArea_;
   std::vector<Monitor> monitors_;
   bool taskbarButtonHidden_ = false;
   bool translucencyAvailable_ = true;

@@ -214,37 +214,19 @@ TEST(EdgeHiding, ADropOnTheStripBringsBothWindowsBackWhereTheyWereAndRegistersIt
   EXPECT_EQ(f.DataFile(pelorin::kItemFileName), pelorin::FormatItemFile(f.App.State()));
 }
 
-TEST(FirstShow, AWindowSavedWhollyOffTheScreenComesIntoTheWorkAreaOthersKeepTheirPlace) {
-  // Taskbars take 60 pixels on the left and 30 at the bottom.
-  const struct {
-    const char* name;
-    ui::Point main, control, mainShown, controlShown;
-  } cases[] = {
-      {"at the edges, partly under the bars", {0, 634}, {792, 0}, {0, 634}, {792, 0}},
-      {"one pixel on the screen", {-191, 767}, {1023, -62}, {-191, 767}, {1023, -62}},
-      {"just beyond the right and bottom", {1024, 200}, {300, 768}, {832, 200}, {300, 675}},
-      {"just beyond the left and top", {-192, 300}, {500, -63}, {60, 300}, {500, 0}},
-      {"far beyond", {3000, 2000}, {-900, -500}, {832, 604}, {60, 0}},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    test::MainWindowFixture f;
-    uit::SetWorkArea(f.Ui, {60, 0, 964, 738});
-    pelorin::LauncherState state = test::DefaultState();
-    state.MainLeft = c.main.x, state.MainTop = c.main.y;
-    state.ControlLeft = c.control.x, state.ControlTop = c.control.y;
-    f.StartWith(state);
-    EXPECT_EQ(f.Main().Bounds(), (ui::Rect{c.mainShown.x, c.mainShown.y, 192, 134}));
-    EXPECT_EQ(f.App.ControlWindow().Bounds(), (ui::Rect{c.controlShown.x, c.controlShown.y, 232, 63}));
-  }
-}
-
-TEST(FirstShow, OnSeveralMonitorsAWindowOnAnyKeepsItsPlaceOneOnNoneGoesToTheNearest) {
+TEST(FirstShow, AWindowOnAnyMonitorKeepsItsPlaceOneOnNoneGoesIntoTheNearestWorkArea) {
+  // One screen whose taskbars take 60 pixels on the left and 30 at the bottom.
+  const std::vector<ui::Monitor> oneScreen{{{0, 0, 1024, 768}, {60, 0, 964, 738}}};
   const struct {
     const char* name;
     const std::vector<ui::Monitor>& monitors;
     ui::Point main, control, mainShown, controlShown;
   } cases[] = {
+      {"at the edges, partly under the bars", oneScreen, {0, 634}, {792, 0}, {0, 634}, {792, 0}},
+      {"one pixel on the screen", oneScreen, {-191, 767}, {1023, -62}, {-191, 767}, {1023, -62}},
+      {"just beyond the right and bottom", oneScreen, {1024, 200}, {300, 768}, {832, 200}, {300, 675}},
+      {"just beyond the left and top", oneScreen, {-192, 300}, {500, -63}, {60, 300}, {500, 0}},
+      {"far beyond", oneScreen, {3000, 2000}, {-900, -500}, {832, 604}, {60, 0}},
       {"on the right monitor; off beyond it and off to the top left", kSecondRight, {1500, 900}, {2400, 300},
        {1500, 900}, {2304 - 232, 300}},
       {"under the primary, left of the right monitor's lower part", kSecondRight, {-500, 900}, {400, 900},

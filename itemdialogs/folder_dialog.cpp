@@ -6,16 +6,8 @@
 namespace pelorin {
 
 bool TFolderDlg::Execute() {
-  auto chosen = Owner().Program().Peer().BrowseForFolder(Owner(), Title, Root);
   FolderName.clear();
-  Refused.clear();
-  if (!chosen) return false;
-  if (!chosen->Kept()) {
-    Refused = std::move(chosen->Shown);
-    return false;
-  }
-  FolderName = std::move(chosen->Path);
-  return true;
+  return platform::TakeChosen(Owner().Program().Peer().BrowseForFolder(Owner(), Title, Root), FolderName, Refused);
 }
 
 }  // namespace pelorin

@@ -26,4 +26,15 @@ IncomingPath Incoming(const SystemName& path) {
   return incoming;
 }
 
+bool TakeChosen(std::optional<IncomingPath> chosen, std::string& path, std::string& refused) {
+  refused.clear();
+  if (!chosen) return false;
+  if (!chosen->Kept()) {
+    refused = std::move(chosen->Shown);
+    return false;
+  }
+  path = std::move(chosen->Path);
+  return true;
+}
+
 }  // namespace platform

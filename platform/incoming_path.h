@@ -38,4 +38,8 @@ std::optional<std::string> KeepName(const SystemName& name, std::string_view fol
 // A whole path that came in.
 IncomingPath Incoming(const SystemName& path);
 
+// What a dialog chose (nothing: cancelled): true with path set when it can be
+// kept; else false, with refused naming a choice that cannot be kept.
+bool TakeChosen(std::optional<IncomingPath> chosen, std::string& path, std::string& refused);
+
 }  // namespace platform

@@ -247,12 +247,19 @@ LRESULT FormWin32::DefaultId() const {
   return peer != nullptr ? MAKELRESULT(peer->Id(), DC_HASDEFID) : 0;
 }
 
-void FormWin32::SetDefaultId(WPARAM id) {
+template <class Visit>
+void FormWin32::ForEachButtonPeer(Visit visit) const {
   for (WinControl* control : form_.TabOrder()) {
     auto* button = dynamic_cast<Button*>(control);
     auto* peer = button != nullptr ? dynamic_cast<WinControlPeer*>(button->GetPeer()) : nullptr;
-    if (peer != nullptr && peer->Id() == id) form_.SignalDefaultButton(*button);
+    if (peer != nullptr) visit(*button, *peer);
   }
+}
+
+void FormWin32::SetDefaultId(WPARAM id) {
+  ForEachButtonPeer([&](Button& button, const WinControlPeer& peer) {
+    if (peer.Id() == id) form_.SignalDefaultButton(button);
+  });
 }
 
 void FormWin32::ShowDefaultFrame() {
@@ -260,17 +267,14 @@ void FormWin32::ShowDefaultFrame() {
   const WinControl* focusedControl =
       focused != nullptr && &focused->Widget().OwnerForm() == &form_ ? &focused->Widget() : nullptr;
   const Button* framed = form_.ButtonForEnter(focusedControl);
-  for (WinControl* control : form_.TabOrder()) {
-    auto* button = dynamic_cast<Button*>(control);
-    auto* peer = button != nullptr ? dynamic_cast<WinControlPeer*>(button->GetPeer()) : nullptr;
-    if (peer == nullptr) continue;
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(peer->Hwnd(), GWL_STYLE));
-    const DWORD wanted = button == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  ForEachButtonPeer([&](const Button& button, const WinControlPeer& peer) {
+    const auto style = static_cast<DWORD>(GetWindowLongPtrA(peer.Hwnd(), GWL_STYLE));
+    const DWORD wanted = &button == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     // The low word holds the button's own styles (BS_NOTIFY); only the kind changes.
     if ((style & BS_TYPEMASK) != wanted) {
-      SendMessageA(peer->Hwnd(), BM_SETSTYLE, (style & 0xFFFF & ~DWORD{BS_TYPEMASK}) | wanted, TRUE);
+      SendMessageA(peer.Hwnd(), BM_SETSTYLE, (style & 0xFFFF & ~DWORD{BS_TYPEMASK}) | wanted, TRUE);
     }
-  }
+  });
 }
 
 LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -82,6 +82,9 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   LRESULT DefaultId() const;
   // DM_SETDEFID.
   void SetDefaultId(WPARAM id);
+  // visit(button, peer) for each push button of the form that has its window.
+  template <class Visit>
+  void ForEachButtonPeer(Visit visit) const;
   void DropFiles(HDROP drop);
 
   struct HandlerEntry {
@@ -93,7 +96,7 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   ApplicationWin32& app_;
   std::vector<HandlerEntry> handlers_;
   HWND activatedFrom_ = nullptr;
-  // The tooltip window of the form and its panels; made with the first tip.
+  // The tooltip window of the form and its panels, made with the form's.
   std::unique_ptr<Tooltips> tips_;
 };
 

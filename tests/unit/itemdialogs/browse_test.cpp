@@ -174,7 +174,7 @@ TEST_F(Browse, CancelledBrowsesChangeNothing) {
   }
 }
 
-TEST_F(Browse, ANameTheAnsiCallsCannotReachComesByItsShortPathOrGetsAMessageAndChangesNothing) {
+TEST_F(Browse, ANameTheAnsiCallsCannotReachGetsAMessageAndChangesNothing) {
   constexpr char kMessage[] = "\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
   for (const auto& dialog : BothDialogs()) {
     SCOPED_TRACE(dialog.name);
@@ -187,19 +187,11 @@ TEST_F(Browse, ANameTheAnsiCallsCannotReachComesByItsShortPathOrGetsAMessageAndC
     auto folderMessage = script.ExpectMessageBox(platform::MessageResult::Ok);
     uit::ClickButton(fields.FileOpen);
     uit::ClickButton(fields.FoldeOpen);
-    EXPECT_EQ(Read(fields), before);
-    script.ExpectFileOpen(platform::SystemName{u"C:\\Docs\\café.txt", u"C:\\Docs\\CAFE~1.TXT"});
-    script.ExpectFolderBrowse(platform::SystemName{u"C:\\한국", u"C:\\KO~1"});
-    uit::ClickButton(fields.FileOpen);
-    EXPECT_EQ(fields.FilePath.Text(), "C:\\Docs\\CAFE~1.TXT");
-    EXPECT_EQ(fields.FileName.Text(), "CAFE~1.TXT");
-    uit::ClickButton(fields.FoldeOpen);
     script.Done();
+    EXPECT_EQ(Read(fields), before);
     EXPECT_EQ(fileMessage.Text(), std::string("C:\\Docs\\caf?.txt") + kMessage);
     EXPECT_EQ(folderMessage.Text(), std::string("C:\\??") + kMessage);
     EXPECT_EQ(folderMessage.Style(), platform::MessageStyle::Error);
-    EXPECT_EQ(fields.FilePath.Text(), "C:\\KO~1");
-    EXPECT_EQ(fields.FileName.Text(), "C:\\KO~1");
     dialog.form(f).Hide();
   }
 }

@@ -31,6 +31,23 @@ if(WIN32)
   add_link_options(-Wl,--gc-sections)
 endif()
 
+# <build folder of target>/stripped/<target>.exe, made with the target: the
+# program as a user gets it, without symbols and debug sections (Wine would
+# read those into the process's memory as well).
+function(pelorin_stripped_copy target)
+  if(NOT CMAKE_OBJCOPY)
+    message(FATAL_ERROR "No objcopy in the tool chain to strip ${target}")
+  endif()
+  set(stripped ${CMAKE_CURRENT_BINARY_DIR}/stripped/${target}.exe)
+  add_custom_command(
+    OUTPUT ${stripped}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_CURRENT_BINARY_DIR}/stripped
+    COMMAND ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:${target}> ${stripped}
+    DEPENDS ${target}
+    VERBATIM)
+  add_custom_target(${target}_stripped ALL DEPENDS ${stripped})
+endfunction()
+
 if(PELORIN_SANITIZE AND NOT WIN32)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)

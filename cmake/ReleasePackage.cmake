@@ -1,5 +1,5 @@
 # The release package for Windows users: <build>/release/Pelorin-<version>.zip
-# with the stripped Pelorin.exe and readme.txt in Shift-JIS with CR LF, as a
+# with the stripped Pelorin.exe (pelorin_stripped_copy) and readme.txt in Shift-JIS with CR LF, as a
 # Windows editor expects it. Not part of ALL: `cmake --build <build> --target
 # release`. Included from app/ after the Pelorin target.
 set(release_stage ${CMAKE_CURRENT_BINARY_DIR}/release)
@@ -15,21 +15,13 @@ if(NOT CMAKE_SIZEOF_VOID_P EQUAL 4)
   return()
 endif()
 
-if(CMAKE_STRIP)
-  set(strip_command ${CMAKE_STRIP} --strip-all -o ${release_stage}/Pelorin.exe $<TARGET_FILE:Pelorin>)
-elseif(CMAKE_OBJCOPY)
-  set(strip_command ${CMAKE_OBJCOPY} --strip-all $<TARGET_FILE:Pelorin> ${release_stage}/Pelorin.exe)
-else()
-  message(FATAL_ERROR "No strip or objcopy of the tool chain for the release package")
-endif()
 find_program(PELORIN_ICONV iconv DOC "iconv, for readme.txt in Shift-JIS in the release package")
 
 add_custom_command(
   OUTPUT ${release_stage}/Pelorin.exe
   COMMAND ${CMAKE_COMMAND} -E make_directory ${release_stage}
-  COMMAND ${strip_command}
-  DEPENDS Pelorin
-  COMMENT "Stripping Pelorin.exe for the release package"
+  COMMAND ${CMAKE_COMMAND} -E copy ${CMAKE_CURRENT_BINARY_DIR}/stripped/Pelorin.exe ${release_stage}/Pelorin.exe
+  DEPENDS Pelorin_stripped ${CMAKE_CURRENT_BINARY_DIR}/stripped/Pelorin.exe
   VERBATIM)
 
 add_custom_command(

@@ -7,6 +7,7 @@ set(triple ${PELORIN_MINGW_PROCESSOR}-w64-mingw32)
 set(CMAKE_C_COMPILER ${triple}-gcc)
 set(CMAKE_CXX_COMPILER ${triple}-g++)
 set(CMAKE_RC_COMPILER ${triple}-windres)
+set(PELORIN_DLLTOOL ${triple}-dlltool)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${triple})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)

@@ -1,7 +1,7 @@
 // startup_under_wine [RUNS]: how long Pelorin.exe takes under Wine from its
 // start to the end of its main window's first show, against
-// minimal_window.exe (one window), built the same way and timed the same way
-// in the same run.
+// minimal_window.exe (one window), built and stripped the same way and timed
+// the same way in the same run.
 //
 // startup_timer.exe starts each program inside Wine and watches the window
 // list every millisecond until the window is visible at its final
@@ -64,6 +64,14 @@ std::string MainWindowRect(int perRow, int rows) {
   const int height = 37 * rows + 1 + 22;
   return std::to_string(left) + "," + std::to_string(top) + "," + std::to_string(left + width) + "," +
          std::to_string(top + height);
+}
+
+// The program as a user gets it: the build's stripped copy (Wine reads
+// debug sections into the process's memory too).
+fs::path Stripped(const fs::path& exe) {
+  const fs::path stripped = exe.parent_path() / "stripped" / exe.filename();
+  if (!fs::exists(stripped)) throw std::runtime_error(stripped.string() + " is not built");
+  return stripped;
 }
 
 std::string CrLfFile(const std::vector<std::string>& lines) {
@@ -244,7 +252,7 @@ Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
                      std::vector<std::pair<std::string, std::string>> files) {
   fs::remove_all(folder);
   fs::create_directories(folder);
-  fs::copy_file(WineEnvironment::PelorinExe(), folder / "Pelorin.exe");
+  fs::copy_file(Stripped(WineEnvironment::PelorinExe()), folder / "Pelorin.exe");
   auto prepare = [folder, files = std::move(files)] {
     for (const char* name : {"svp.pld", "svf.itd", "opt.dat"}) fs::remove(folder / name);
     for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
@@ -276,7 +284,8 @@ int Main(int runs) {
 
   const fs::path minimal = stage / "minimal" / "minimal_window.exe";
   fs::create_directories(minimal.parent_path());
-  fs::copy_file(WineEnvironment::HelperFile("minimal_window.exe"), minimal, fs::copy_options::overwrite_existing);
+  fs::copy_file(Stripped(WineEnvironment::HelperFile("minimal_window.exe")), minimal,
+                fs::copy_options::overwrite_existing);
   std::vector<Target> targets;
   targets.push_back({"minimal_window.exe, window shown (baseline)",
                      minimal,

@@ -289,7 +289,9 @@ void ClearPeerUpdates(Control& control) { RecordingPeerOf(control).ClearUpdates(
 
 std::vector<std::string> ImageListIcons(const ImageList& list) {
   std::vector<std::string> descriptions;
-  for (const auto& icon : static_cast<const headless::ImageListPeer*>(list.GetPeer())->Copies()) {
+  const auto* peer = static_cast<const headless::ImageListPeer*>(list.GetPeer());
+  if (peer == nullptr) return descriptions;
+  for (const auto& icon : peer->Copies()) {
     descriptions.push_back(platform::headless::FakeIconDescription(icon));
   }
   return descriptions;

@@ -3,17 +3,16 @@
 namespace ui {
 
 ImageList::ImageList(Form& owner, std::string name, Size imageSize, ColorValue background)
-    : Component(owner, std::move(name)), imageSize_(imageSize), background_(background) {
-  AttachPeer(backend::CreatePeer(*this));
-}
+    : Component(owner, std::move(name)), imageSize_(imageSize), background_(background) {}
 
 int ImageList::Add(const platform::Icon& icon) {
+  if (GetPeer() == nullptr) AttachPeer(backend::CreatePeer(*this));
   static_cast<ImageListPeer*>(GetPeer())->Add(icon);
   return count_++;
 }
 
 void ImageList::Clear() {
-  static_cast<ImageListPeer*>(GetPeer())->Clear();
+  if (GetPeer() != nullptr) static_cast<ImageListPeer*>(GetPeer())->Clear();
   count_ = 0;
 }
 

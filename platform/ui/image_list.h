@@ -1,6 +1,7 @@
 #pragma once
 // Icons of one size for menu entries. Added icons are copied (and scaled to
-// the list's size); the caller keeps and frees its own icon.
+// the list's size); the caller keeps and frees its own icon. The platform's
+// list is made with the first icon: a menu never opened costs nothing.
 
 #include <memory>
 #include <string>

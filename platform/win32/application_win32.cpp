@@ -233,8 +233,6 @@ HWND ApplicationWindow(Application& app) {
 ApplicationWin32::ApplicationWin32(Application& app) : app_(app) {
   // White, as the dialog shows its empty custom colours.
   customColors_.fill(RGB(255, 255, 255));
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
   largeIcon_ = LoadApplicationIcon(SM_CXICON);
   smallIcon_ = LoadApplicationIcon(SM_CXSMICON);
   RegisterWindowClass(kOwnerClassName, largeIcon_, smallIcon_);

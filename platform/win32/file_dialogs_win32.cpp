@@ -15,6 +15,7 @@
 #include "platform/ui/font_color_dialogs.h"
 #include "platform/ui/form.h"
 #include "platform/win32/application_win32.h"
+#include "platform/win32/first_use_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/ui_windows.h"
@@ -136,6 +137,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& ow
     info.lpfn = SelectRootFolder;
     info.lParam = reinterpret_cast<LPARAM>(wideRoot.c_str());
   }
+  platform::win32::EnsureComApartment();
   LPITEMIDLIST list = SHBrowseForFolderW(&info);
   if (list == nullptr) return std::nullopt;
   std::u16string path(MAX_PATH + 1, u'\0');

@@ -50,7 +50,7 @@ FormWin32::FormWin32(Form& form, ApplicationWin32& app) : ContainerWin32(form, f
   tips_ = std::make_unique<Tooltips>(Handle());
   UseTips(*tips_);
   if (!form.Enabled()) EnableWindow(Handle(), FALSE);
-  if (form.AcceptsFiles()) DragAcceptFiles(Handle(), TRUE);
+  if (form.AcceptsFiles()) ApplyAcceptFiles();
   if (form.Alpha()) app_.SetAlpha(Handle(), form.Alpha());
   if (form.TopMost()) ApplyTopMost();
   // Corrects a frame that the system metrics do not describe exactly, and reports the geometry.
@@ -114,6 +114,13 @@ RECT FormWin32::OuterRectFor(Size client) const {
   return rect;
 }
 
+// What DragAcceptFiles does, without loading the shell at start-up for it.
+void FormWin32::ApplyAcceptFiles() {
+  const LONG_PTR exStyle = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+  const LONG_PTR accept = form_.AcceptsFiles() ? WS_EX_ACCEPTFILES : 0;
+  SetWindowLongPtrA(Handle(), GWL_EXSTYLE, (exStyle & ~LONG_PTR{WS_EX_ACCEPTFILES}) | accept);
+}
+
 void FormWin32::Update(Property property) {
   const HWND hwnd = Handle();
   switch (property) {
@@ -153,7 +160,7 @@ void FormWin32::Update(Property property) {
       ApplyTopMost();
       break;
     case Property::AcceptFiles:
-      DragAcceptFiles(hwnd, form_.AcceptsFiles() ? TRUE : FALSE);
+      ApplyAcceptFiles();
       break;
     case Property::TabOrder:
       ApplyTabOrder();

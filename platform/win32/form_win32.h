@@ -67,6 +67,7 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   void ApplyBounds();
   void ApplyClientSize();
   void ApplyTopMost();
+  void ApplyAcceptFiles();
   void ReportGeometry();
   // Puts the windowed controls' windows in the form's tab order.
   void ApplyTabOrder();

@@ -1,6 +1,5 @@
 #pragma once
-// The real platform services, wired as the Services that the App uses. COM
-// is initialised for the user-interface thread for as long as they live.
+// The real platform services, wired as the Services that the App uses.
 
 #include <windows.h>
 
@@ -21,20 +20,6 @@
 
 namespace platform::win32 {
 
-// Initialises COM (apartment-threaded) for this thread.
-class ComApartment {
- public:
-  ComApartment() : initialised_(SUCCEEDED(CoInitialize(nullptr))) {}
-  ~ComApartment() {
-    if (initialised_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool initialised_;
-};
-
 class ServicesWin32 {
  public:
   ServicesWin32(ui::Application& app, StartupTrace& trace)
@@ -45,7 +30,6 @@ class ServicesWin32 {
   ServicesWin32(const ServicesWin32&) = delete;
   ServicesWin32& operator=(const ServicesWin32&) = delete;
 
-  ComApartment Com;
   FileSystemWin32 Files;
   KeyNamesWin32 Keys;
   SingleInstanceWin32 Instance;

@@ -2,12 +2,14 @@
 
 #include <shellapi.h>
 
+#include "platform/win32/first_use_win32.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/shell_icons_win32.h"
 
 namespace platform::win32 {
 
 Icon IconsWin32::ShellIcon(const std::string& path) {
+  EnsureComApartment();
   SHFILEINFOA info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
   if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};

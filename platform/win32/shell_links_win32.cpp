@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/first_use_win32.h"
 
 namespace platform::win32 {
 
@@ -68,6 +69,7 @@ FileResult ComFailure(HRESULT result) {
 }  // namespace
 
 bool ShellLinksWin32::Load(const std::string& path, ShellLinkData& link) {
+  EnsureComApartment();
   ComPtr<IShellLinkA> shellLink;
   if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.Out()))) {
     return false;
@@ -98,6 +100,7 @@ bool ShellLinksWin32::Load(const std::string& path, ShellLinkData& link) {
 }
 
 FileResult ShellLinksWin32::Save(const std::string& path, const ShellLinkData& link) {
+  EnsureComApartment();
   ComPtr<IShellLinkA> shellLink;
   HRESULT result =
       CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.Out());

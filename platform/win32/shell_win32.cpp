@@ -3,10 +3,13 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/win32/first_use_win32.h"
+
 namespace platform::win32 {
 
 bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::optional<std::string>& folder, int showCommand) {
+  EnsureComApartment();
   const HINSTANCE result =
       ShellExecuteA(ownerWindow_ ? ownerWindow_(owner) : nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
                     parameters.c_str(), folder ? folder->c_str() : nullptr, showCommand);
@@ -15,12 +18,14 @@ bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::st
 }
 
 std::optional<std::string> ShellWin32::SpecialFolderPath(int folder) {
+  EnsureComApartment();
   char path[MAX_PATH] = {};
   if (!SHGetSpecialFolderPathA(nullptr, path, folder, FALSE) || path[0] == '\0') return std::nullopt;
   return std::string(path);
 }
 
 void ShellWin32::EmptyRecycleBin(ui::Form* owner) {
+  EnsureComApartment();
   SHEmptyRecycleBinA(ownerWindow_ ? ownerWindow_(owner) : nullptr, nullptr, SHERB_NOCONFIRMATION);
 }
 

@@ -3,6 +3,8 @@
 
 #include <stdexcept>
 
+#include "platform/win32/first_use_win32.h"
+
 namespace ui::win32 {
 
 Tooltips::~Tooltips() {
@@ -20,6 +22,7 @@ TTTOOLINFOA Tooltips::ToolInfo(HWND container, UINT_PTR id) {
 
 void Tooltips::CreateWindowOnce() {
   if (window_ != nullptr) return;
+  platform::win32::EnsureCommonControls();
   window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                             GetModuleHandleA(nullptr), nullptr);

@@ -18,6 +18,7 @@
 #include "platform/win32/application_win32.h"
 #include "platform/win32/combo_box_look_win32.h"
 #include "platform/win32/container_win32.h"
+#include "platform/win32/first_use_win32.h"
 #include "platform/win32/form_win32.h"
 
 namespace ui::win32 {
@@ -68,6 +69,8 @@ void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exSty
   if (control_.Visible()) style |= WS_VISIBLE;
   if (!control_.Enabled()) style |= WS_DISABLED;
   if (control_.TabStop()) style |= WS_TABSTOP;
+  // Under the manifest even a button or an edit is a common control.
+  platform::win32::EnsureCommonControls();
   const HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top, bounds.width,
                                     WindowHeight(), container_.Handle(), reinterpret_cast<HMENU>(UINT_PTR{id_}),
                                     GetModuleHandleA(nullptr), nullptr);

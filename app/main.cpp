@@ -3,20 +3,12 @@
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <exception>
 
 #include "app/app.h"
 #include "platform/ui/application.h"
 #include "platform/win32/services_win32.h"
 #include "platform/win32/startup_trace_win32.h"
-
-// An exception that escapes everything ends the program at once. The
-// library's own handler would print its name to a console that a GUI
-// program does not have, and brings a C++ name demangler (46 KB) into the exe.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {

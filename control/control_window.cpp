@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <functional>
-#include <stdexcept>
 #include <vector>
 
 #include "app/app.h"
 #include "control/free_res.h"
 #include "control/resource_figures.h"
 #include "mainwindow/main_window.h"
+#include "platform/error.h"
 
 namespace pelorin {
 
@@ -271,7 +271,7 @@ void TForm5::ShowSystemResources() {
   int inUse = 0;
   try {
     inUse = 100 - FreeSystemResources(app_.Services().Kernel16, kSystemResources);
-  } catch (const std::runtime_error& error) {
+  } catch (const platform::Error& error) {
     // Marked first: ticks keep coming while the message is up.
     systemResourcesFailed_ = true;
     app_.ReportError(error.what());

@@ -1,6 +1,6 @@
 #include "control/free_res.h"
 
-#include <stdexcept>
+#include "platform/error.h"
 
 namespace pelorin {
 
@@ -18,13 +18,13 @@ std::uint16_t FreeSystemResources(platform::Kernel16& kernel, std::uint16_t kind
     platform::Kernel16::Module16 module;
     ~Release16() { kernel.FreeLibrary16(module); }
   } releaseUser{kernel, user};
-  if (user < kFirstModuleHandle) throw std::runtime_error("Faild to call User.exe");
+  if (user < kFirstModuleHandle) throw platform::Error("Faild to call User.exe");
 
   const platform::Kernel16::Proc16 procedure = kernel.GetProcAddress16(user, "GetFreeSystemResources");
-  if (procedure == 0) throw std::runtime_error("Faild to call function");
+  if (procedure == 0) throw platform::Error("Faild to call function");
 
   const platform::Kernel16::Library kernel32 = kernel.LoadLibrary32("Kernel32.dll");
-  if (kernel32 == nullptr) throw std::runtime_error("Faild to call Kernel32.dll");
+  if (kernel32 == nullptr) throw platform::Error("Faild to call Kernel32.dll");
   struct Release32 {
     platform::Kernel16& kernel;
     platform::Kernel16::Library library;
@@ -32,7 +32,7 @@ std::uint16_t FreeSystemResources(platform::Kernel16& kernel, std::uint16_t kind
   } releaseKernel32{kernel, kernel32};
 
   const platform::Kernel16::Thunk thunk = kernel.GetQtThunk(kernel32);
-  if (thunk == nullptr) throw std::runtime_error("Faild to call QT_Thunk");
+  if (thunk == nullptr) throw platform::Error("Faild to call QT_Thunk");
   return kernel.Call16(thunk, procedure, kind);
 }
 

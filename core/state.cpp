@@ -1,8 +1,9 @@
 #include "core/state.h"
 
 #include <algorithm>
-#include <stdexcept>
 #include <utility>
+
+#include "platform/error.h"
 
 namespace pelorin {
 
@@ -10,7 +11,7 @@ namespace {
 
 int ItemIndex(int panel, int slot) {
   if (panel < 0 || panel >= kPanelMax || slot < 0 || slot >= kSlotsPerPanel) {
-    throw std::out_of_range("item panel " + std::to_string(panel) + " slot " + std::to_string(slot));
+    throw platform::Error("item panel " + std::to_string(panel) + " slot " + std::to_string(slot));
   }
   return panel * kSlotsPerPanel + slot;
 }

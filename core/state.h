@@ -88,7 +88,7 @@ struct LauncherState {
   bool FirstRun = false;
   bool CanHide = false;
 
-  // The record at panel * 20 + slot; throws std::out_of_range outside the tables.
+  // The record at panel * 20 + slot; throws platform::Error outside the tables.
   ItemRecord& Item(int panel, int slot);
   const ItemRecord& Item(int panel, int slot) const;
   ItemRecord& Item(int index);

@@ -1,8 +1,8 @@
 #include "platform/ui/control.h"
 
 #include <algorithm>
-#include <stdexcept>
 
+#include "platform/error.h"
 #include "platform/ui/form.h"
 
 namespace ui {
@@ -113,7 +113,7 @@ void Control::SignalBoundsChanged(Rect bounds) { bounds_ = bounds; }
 
 Control& Control::RequireContainer(Control& parent) {
   if (!parent.IsContainer()) {
-    throw std::logic_error("a control needs a form or a panel as its parent, not " + parent.Name());
+    throw platform::Error("a control needs a form or a panel as its parent, not " + parent.Name());
   }
   return parent;
 }

@@ -148,7 +148,7 @@ class Control {
   void Changed(Property property);
   // A change made while the control has no peer: the peer reads it when it is made.
   virtual void ChangedWithoutPeer(Property) {}
-  // parent, or std::logic_error unless it is a container.
+  // parent, or platform::Error unless it is a container.
   static Control& RequireContainer(Control& parent);
 
  private:

@@ -1,6 +1,6 @@
 #include "platform/ui/tab_control.h"
 
-#include <stdexcept>
+#include "platform/error.h"
 
 namespace ui {
 
@@ -10,7 +10,7 @@ TabControl::TabControl(Control& parent, const ControlProps& props)
 }
 
 void TabControl::SetTabIndex(int index) {
-  if (index < 0 || index >= static_cast<int>(tabs_.size())) throw std::out_of_range("no such tab");
+  if (index < 0 || index >= static_cast<int>(tabs_.size())) throw platform::Error("no such tab");
   if (StoreIfChanged(tabIndex_, index)) Changed(Property::ItemIndex);
 }
 

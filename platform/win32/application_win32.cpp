@@ -2,8 +2,7 @@
 
 #include <commctrl.h>
 
-#include <stdexcept>
-
+#include "platform/error.h"
 #include "platform/ui/form.h"
 #include "platform/ui/popup_menu.h"
 #include "platform/ui/timer.h"
@@ -49,7 +48,7 @@ class MenuBuilder {
 
   Menu Build(MenuItem& root) {
     Menu menu(CreatePopupMenu());
-    if (!menu) throw std::runtime_error("CreatePopupMenu failed");
+    if (!menu) throw platform::Error("CreatePopupMenu failed");
     AppendChildren(menu.Get(), root);
     return menu;
   }
@@ -105,7 +104,7 @@ class MenuBuilder {
     Menu submenu;
     if (HasVisibleChild(item)) {
       submenu = Menu(CreatePopupMenu());
-      if (!submenu) throw std::runtime_error("CreatePopupMenu failed");
+      if (!submenu) throw platform::Error("CreatePopupMenu failed");
       AppendChildren(submenu.Get(), item);
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = submenu.Get();

@@ -1,7 +1,6 @@
 #include "platform/win32/container_win32.h"
 
-#include <stdexcept>
-
+#include "platform/error.h"
 #include "platform/win32/graphic_controls_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/win_controls_win32.h"
@@ -87,7 +86,7 @@ class PaintScope {
 
 ContainerWin32& ContainerWin32::Of(Control& container) {
   auto* window = dynamic_cast<ContainerWin32*>(container.GetPeer());
-  if (window == nullptr) throw std::logic_error("not a window that holds controls: " + container.Name());
+  if (window == nullptr) throw platform::Error("not a window that holds controls: " + container.Name());
   return *window;
 }
 

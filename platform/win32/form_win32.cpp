@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include <stdexcept>
 #include <string>
 
+#include "platform/error.h"
 #include "platform/win32/application_win32.h"
 #include "platform/ui/button.h"
 #include "platform/ui/win_control.h"
@@ -70,7 +70,7 @@ FormWin32::~FormWin32() {
 FormWin32& FormWin32::Of(Form& form) {
   form.HandleNeeded();
   auto* peer = dynamic_cast<FormWin32*>(form.GetPeer());
-  if (peer == nullptr) throw std::logic_error("form without a window: " + form.Name());
+  if (peer == nullptr) throw platform::Error("form without a window: " + form.Name());
   return *peer;
 }
 

@@ -1,8 +1,8 @@
 #include "platform/win32/image_list_win32.h"
 
-#include <stdexcept>
 #include <vector>
 
+#include "platform/error.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/icons.h"
 
@@ -19,7 +19,7 @@ namespace ui::win32 {
 ImageListWin32::ImageListWin32(ImageList& list)
     : size_(list.ImageSize()),
       list_(ImageList_Create(size_.width, size_.height, ILC_COLOR32 | ILC_MASK, 4, 4)) {
-  if (list_ == nullptr) throw std::runtime_error("ImageList_Create failed: " + list.Name());
+  if (list_ == nullptr) throw platform::Error("ImageList_Create failed: " + list.Name());
   ImageList_SetBkColor(list_, ToColorRef(list.Background()));
 }
 

@@ -1,8 +1,6 @@
 #include "platform/win32/tooltips_win32.h"
 
-
-#include <stdexcept>
-
+#include "platform/error.h"
 #include "platform/win32/first_use_win32.h"
 
 namespace ui::win32 {
@@ -26,7 +24,7 @@ void Tooltips::CreateWindowOnce() {
   window_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
-  if (window_ == nullptr) throw std::runtime_error("CreateWindowExA failed: tooltips_class32");
+  if (window_ == nullptr) throw platform::Error("CreateWindowExA failed: tooltips_class32");
 }
 
 void Tooltips::Add(TTTOOLINFOA& info, const std::string& text) {

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
+#include "platform/error.h"
 #include "platform/ui/button.h"
 #include "platform/ui/check_box.h"
 #include "platform/ui/combo_box.h"
@@ -38,7 +38,7 @@ std::string WindowText(HWND hwnd) {
 // Where the control's window lies in its container window: graphic
 // controls are not windows, but windowed ones always lie on a container.
 ContainerWin32& ContainerOf(WinControl& control) {
-  if (control.Parent() == nullptr) throw std::logic_error("a windowed control without a parent: " + control.Name());
+  if (control.Parent() == nullptr) throw platform::Error("a windowed control without a parent: " + control.Name());
   return ContainerWin32::Of(*control.Parent());
 }
 
@@ -74,7 +74,7 @@ void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exSty
   const HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top, bounds.width,
                                     WindowHeight(), container_.Handle(), reinterpret_cast<HMENU>(UINT_PTR{id_}),
                                     GetModuleHandleA(nullptr), nullptr);
-  if (hwnd == nullptr) throw std::runtime_error(std::string("CreateWindowExA failed: ") + className);
+  if (hwnd == nullptr) throw platform::Error(std::string("CreateWindowExA failed: ") + className);
   ownsWindow_ = true;
   Attach(hwnd);
 }

@@ -1,8 +1,8 @@
 #include "platform/win32/window.h"
 
 #include <exception>
-#include <stdexcept>
 
+#include "platform/error.h"
 #include "platform/ui/application.h"
 
 namespace ui::win32 {
@@ -18,7 +18,7 @@ void RegisterWindowClass(const char* className, HICON icon, HICON smallIcon) {
   wc.lpszClassName = className;
   // A second application object in the same process finds the class there.
   if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw std::runtime_error(std::string("RegisterClassExA failed: ") + className);
+    throw platform::Error(std::string("RegisterClassExA failed: ") + className);
   }
 }
 
@@ -30,7 +30,7 @@ void Window::Create(const char* className, DWORD exStyle, DWORD style, const std
                     HWND parent) {
   CreateWindowExA(exStyle, className, title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
                   rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this);
-  if (hwnd_ == nullptr) throw std::runtime_error(std::string("CreateWindowExA failed: ") + className);
+  if (hwnd_ == nullptr) throw platform::Error(std::string("CreateWindowExA failed: ") + className);
 }
 
 void Window::Destroy() {

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
+#include <exception>
+
+#include "platform/error.h"
 
 namespace pelorin {
 namespace {
@@ -66,10 +68,10 @@ TEST(LauncherStateTest, StartsAtZeroAndIndexesItemsByPanelTimesTwentyPlusSlot) {
   state.Item(3, 7).FileName = "x";
   EXPECT_EQ(state.Item(67).FileName, "x");
   EXPECT_EQ(&state.Item(9, 19), &state.Item(199));
-  EXPECT_THROW(state.Item(0, 20), std::out_of_range);
-  EXPECT_THROW(state.Item(10, 0), std::out_of_range);
-  EXPECT_THROW(state.Item(-1, 0), std::out_of_range);
-  EXPECT_THROW(state.Item(200), std::out_of_range);
+  EXPECT_THROW(state.Item(0, 20), platform::Error);
+  EXPECT_THROW(state.Item(10, 0), platform::Error);
+  EXPECT_THROW(state.Item(-1, 0), platform::Error);
+  EXPECT_THROW(state.Item(200), std::exception);
 }
 
 TEST(LauncherStateTest, AppendGoesToTheNextSlotUntilThePanelIsFull) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/error.h"
 #include "platform/headless/testing.h"
 #include "platform/ui/application.h"
 #include "platform/ui/button.h"
@@ -149,8 +150,8 @@ TEST_F(DialogControlsTest, TheDefaultFrameGoesToTheButtonEnterPresses) {
 }
 
 TEST_F(DialogControlsTest, ControlsLieOnFormsAndPanelsOnly) {
-  EXPECT_THROW(ui::Label(name, "OnAnEdit"), std::logic_error);
-  EXPECT_THROW(ui::Edit(path, {.name = "InAnEdit"}), std::logic_error);
+  EXPECT_THROW(ui::Label(name, "OnAnEdit"), platform::Error);
+  EXPECT_THROW(ui::Edit(path, {.name = "InAnEdit"}), platform::Error);
   ui::Panel panel{form, {.name = "Panel", .bounds = {0, 0, 50, 50}}};
   ui::Label label{panel, "OnAPanel"};
   EXPECT_EQ(&label.OwnerForm(), &form);

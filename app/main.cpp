@@ -15,9 +15,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     platform::win32::StartupTraceWin32 trace;
     trace.Mark("loader and C runtime");
     ui::Application ui;
-    trace.Mark("common controls, window classes");
+    trace.Mark("window classes, application icons");
     platform::win32::ServicesWin32 services(ui, trace);
-    trace.Mark("COM, services");
+    trace.Mark("services");
     pelorin::App app(ui, services.Services);
     return app.Run();
   } catch (const std::exception& error) {

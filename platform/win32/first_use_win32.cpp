@@ -8,11 +8,11 @@
 namespace platform::win32 {
 
 void EnsureCommonControls() {
-  static const bool initialised = [] {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
-    return InitCommonControlsEx(&controls) != FALSE;
-  }();
-  (void)initialised;
+  static bool done = false;
+  if (done) return;
+  done = true;
+  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_WIN95_CLASSES};
+  InitCommonControlsEx(&controls);
 }
 
 namespace {

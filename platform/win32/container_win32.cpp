@@ -168,6 +168,7 @@ bool ContainerWin32::HandleContainerMessage(UINT message, WPARAM wParam, LPARAM 
       }
       return false;
     case WM_SETCURSOR:
+      tips_->PointerOver(reinterpret_cast<HWND>(wParam));
       return PointerOver(reinterpret_cast<HWND>(wParam), lParam, result);
     default:
       return false;

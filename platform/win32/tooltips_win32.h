@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <string>
+#include <vector>
 
 namespace ui::win32 {
 
@@ -28,17 +29,34 @@ class Tooltips {
   void SetToolText(HWND container, UINT_PTR id, const std::string& text);
   void RemoveTool(HWND container, UINT_PTR id);
 
+  // The pointer moved over under, one of the form's windows (WM_SETCURSOR):
+  // the first time there are tools, the tooltip window is made, takes them
+  // and sees this move.
+  void PointerOver(HWND under);
   // Hands a mouse message of the container to the tooltip window.
   void Relay(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // A tool kept until the tooltip window exists.
+  struct PendingTool {
+    HWND container;
+    UINT_PTR id;
+    bool isWindow;
+    RECT rect;
+    std::string text;
+  };
+
   static TTTOOLINFOA ToolInfo(HWND container, UINT_PTR id);
-  void CreateWindowOnce();
+  static TTTOOLINFOA ToolInfo(const PendingTool& tool);
   void Add(TTTOOLINFOA& info, const std::string& text);
+  PendingTool* FindPending(HWND container, UINT_PTR id);
 
   HWND owner_;
-  // Created with the first tool.
+  // Made when the pointer first comes over the form with tools to show: a
+  // form that is never pointed at (or has no tips) costs no window, and the
+  // start-up does not wait for one.
   HWND window_ = nullptr;
+  std::vector<PendingTool> pending_;
 };
 
 }  // namespace ui::win32

@@ -4,7 +4,8 @@
 // Windows reach each other and the state through the App they are given.
 //
 // The forms are objects from the start, but a form gets its platform windows
-// (its own, its controls', its tooltip window) only on first use. After
+// (its own and its controls') only on first use, and its tooltip window when
+// the pointer first comes over it. After
 // start-up these exist: the main window, the control window when it is shown
 // at start-up, and the tray form's hidden window when the tray icon or a hot
 // key needs it (besides the application's own owner and timer windows). The

@@ -97,7 +97,7 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   ApplicationWin32& app_;
   std::vector<HandlerEntry> handlers_;
   HWND activatedFrom_ = nullptr;
-  // The tooltip window of the form and its panels, made with the form's.
+  // The tips of the form and its panels; their window comes with the first pointing.
   std::unique_ptr<Tooltips> tips_;
 };
 

@@ -154,15 +154,19 @@ TEST(MainWindowKeys, LowerCaseCShowsTheControlWindow) {
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-TEST(MainWindowTips, FolderShowsItsPathAndAProgramItsHint) {
+// The tooltip windows come with the first pointing at their forms.
+TEST(MainWindowTips, FolderShowsItsPathAProgramItsHintAndASpinButtonItsOwn) {
   E2eSession s;
   ParkPointer(s);
   const auto folder = s.WriteFile("フォルダ/表示/keep.txt", "").parent_path();
   Item program = ItemFor(s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/tool.exe")), "tool");
   program.hint = "ツールの説明";
-  Program app = s.StartPelorin(DataFiles({FolderItem(s.WindowsPath(folder), "フォルダのヒント"), program}));
+  Program app =
+      s.StartPelorin(DataFiles({FolderItem(s.WindowsPath(folder), "フォルダのヒント"), program}, {.clShow = true}));
   Window main = app.WaitForWindow({.title = "Pelorin"});
+  const Window control = app.WaitForWindow({.title = "Control Window"});
   Grid grid(main, 5);
+  EXPECT_TRUE(app.Windows({.className = "tooltips_class32", .includeHidden = true}).empty());
 
   auto tipText = [&](const std::string& expected) {
     std::string seen;
@@ -184,6 +188,15 @@ TEST(MainWindowTips, FolderShowsItsPathAndAProgramItsHint) {
   s.MoveMouse(onProgram.x, onProgram.y);
   EXPECT_EQ(tipText("ツールの説明"), "ツールの説明");
   s.ScreenshotScreen("tip-of-program");
+
+  // A windowed control's tip: the wider spin button of the control window.
+  Window twoStep;
+  for (const Window& child : s.Children(control)) {
+    if (child.className == "msctls_updown32" && child.rect.Width() == 57) twoStep = child;
+  }
+  ASSERT_NE(twoStep.hwnd, 0u);
+  s.MoveMouse((twoStep.rect.left + twoStep.rect.right) / 2, (twoStep.rect.top + twoStep.rect.bottom) / 2);
+  EXPECT_EQ(tipText("最小・最大化"), "最小・最大化");
 
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);

@@ -1,7 +1,6 @@
 #include "control/control_window.h"
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "app/app.h"
@@ -9,6 +8,7 @@
 #include "control/resource_figures.h"
 #include "mainwindow/main_window.h"
 #include "platform/error.h"
+#include "platform/ui/callback.h"
 
 namespace pelorin {
 
@@ -21,8 +21,9 @@ constexpr int kListItemHeight = 12;
 constexpr char kPlainCaption[] = "Control Window";
 
 // The entry toggles its own check mark before the handler runs.
-void BindSelfChecking(ui::MenuItem& item, std::function<void()> handler) {
-  item.onClick = [handler = std::move(handler)](ui::MenuItem& entry) {
+template <class Handler>
+void BindSelfChecking(ui::MenuItem& item, Handler handler) {
+  item.onClick = [handler](ui::MenuItem& entry) {
     entry.SetChecked(!entry.Checked());
     handler();
   };

@@ -3,7 +3,6 @@
 // submenus, files become entries that start the file when picked. The whole
 // tree is read, with an icon per entry, before the menu opens.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/icons.h"
 #include "platform/shell.h"
+#include "platform/ui/callback.h"
 #include "platform/ui/image_list.h"
 #include "platform/ui/popup_menu.h"
 
@@ -19,7 +19,7 @@ namespace pelorin {
 class TLaunchPopup;
 
 // Notification that carries the sender only.
-using TLPNotifyEvent = std::function<void(TLaunchPopup& sender)>;
+using TLPNotifyEvent = ui::Callback<void(TLaunchPopup& sender)>;
 
 // The tag of the first file entry of a tree; the next ones count up.
 inline constexpr int kFirstEntryTag = 1000;

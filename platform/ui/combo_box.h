@@ -1,11 +1,11 @@
 #pragma once
 // A drop-down list: one of its rows is selected, nothing can be typed.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -32,7 +32,7 @@ class ComboBox : public WinControl {
   bool AutoDropDown() const { return autoDropDown_; }
   void SetAutoDropDown(bool autoDropDown);
 
-  std::function<void()> onChange;
+  Callback<void()> onChange;
 
   // The user chose a row.
   void SignalSelected(int index);

@@ -3,13 +3,13 @@
 // font, tip text and the mouse events. Geometry is relative to the parent's
 // client area; for a form it is the outer rectangle on the screen.
 
-#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/peer.h"
 #include "platform/ui/types.h"
 
@@ -120,10 +120,10 @@ class Control {
   void BringToFront();
 
   // Mouse positions are in the control's own client coordinates.
-  std::function<void(MouseButton, ShiftState, Point)> onMouseDown;
-  std::function<void(MouseButton, ShiftState, Point)> onMouseUp;
-  std::function<void(ShiftState, Point)> onMouseMove;
-  std::function<void()> onClick;
+  Callback<void(MouseButton, ShiftState, Point)> onMouseDown;
+  Callback<void(MouseButton, ShiftState, Point)> onMouseUp;
+  Callback<void(ShiftState, Point)> onMouseMove;
+  Callback<void()> onClick;
 
   // Backend entry points: each native event arrives through exactly one of these.
   void SignalMouseDown(MouseButton button, ShiftState shift, Point at);

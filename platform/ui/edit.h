@@ -1,10 +1,10 @@
 #pragma once
 // A single-line edit box.
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -21,7 +21,7 @@ class Edit : public WinControl {
   // Text in the middle of the box rather than at its left.
   bool Centred() const { return centred_; }
 
-  std::function<void()> onChange;
+  Callback<void()> onChange;
 
   // The user changed the text.
   void SignalTextChanged(std::string text);

@@ -184,7 +184,7 @@ void Form::SignalDialogKey(DialogKey key) {
   if (target != nullptr && target->Usable()) target->SignalClick();
 }
 
-Button* Form::FindButton(const std::function<bool(const Button&)>& wanted) const {
+Button* Form::FindButton(const Callback<bool(const Button&)>& wanted) const {
   for (WinControl* control : tabOrder_) {
     auto* button = dynamic_cast<Button*>(control);
     if (button != nullptr && wanted(*button)) return button;

@@ -6,13 +6,13 @@
 // hold their properties, which the peers mirror when they are made.
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/incoming_path.h"
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -99,13 +99,13 @@ class Form : public Control {
   // on it.
   Button* ButtonForEnter(const WinControl* focused) const;
 
-  std::function<void()> onShow;
-  std::function<void()> onHide;
-  std::function<void()> onClose;
-  std::function<void()> onActivate;
-  std::function<void()> onDeactivate;
-  std::function<void(char)> onKeyPress;
-  std::function<void(const std::vector<platform::IncomingPath>&)> onDropFiles;
+  Callback<void()> onShow;
+  Callback<void()> onHide;
+  Callback<void()> onClose;
+  Callback<void()> onActivate;
+  Callback<void()> onDeactivate;
+  Callback<void(char)> onKeyPress;
+  Callback<void(const std::vector<platform::IncomingPath>&)> onDropFiles;
 
   void SignalCloseRequest() { Close(); }
   // Activation gives the focus back to ActiveControl, or to the first tab
@@ -132,7 +132,7 @@ class Form : public Control {
   void ChangedWithoutPeer(Property property) override;
 
  private:
-  Button* FindButton(const std::function<bool(const Button&)>& wanted) const;
+  Button* FindButton(const Callback<bool(const Button&)>& wanted) const;
 
   std::string caption_;
   BorderStyle border_;

@@ -3,9 +3,9 @@
 // it. A key without a modifier, or with Shift alone, is refused: the box
 // then holds none.
 
-#include <functional>
 #include <memory>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -18,7 +18,7 @@ class HotKeyEdit : public WinControl {
   // A refused combination is stored as none. Never fires onChange.
   void SetCombination(KeyCombination combination);
 
-  std::function<void()> onChange;
+  Callback<void()> onChange;
 
   // The user pressed a combination in the box.
   void SignalCombination(KeyCombination combination);

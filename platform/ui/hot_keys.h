@@ -1,10 +1,10 @@
 #pragma once
 // System-wide hot keys registered on a form's window, by id.
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -33,7 +33,7 @@ class HotKeys : public Component {
   bool Register(int id, unsigned modifiers, unsigned virtualKey);
   void Unregister(int id);
 
-  std::function<void(int id)> onHotKey;
+  Callback<void(int id)> onHotKey;
 
   void SignalHotKey(int id) {
     if (onHotKey) onHotKey(id);

@@ -2,11 +2,11 @@
 // A list in report view: fixed columns with headers, rows of texts (the first
 // text is the row's caption), at most one row selected, read-only.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -38,7 +38,7 @@ class ListView : public WinControl {
   void SetItemIndex(int index);
 
   // After the user changed the selection, also to none.
-  std::function<void()> onChange;
+  Callback<void()> onChange;
 
   // The user selected a row (-1: none).
   void SignalSelected(int index);

@@ -15,12 +15,6 @@ MenuItem& MenuItem::Add(std::string name, std::string caption) {
   return Add(std::make_unique<MenuItem>(std::move(name), std::move(caption)));
 }
 
-MenuItem& MenuItem::Add(std::string name, std::string caption, std::function<void()> command) {
-  MenuItem& item = Add(std::move(name), std::move(caption));
-  item.onClick = [command = std::move(command)](MenuItem&) { command(); };
-  return item;
-}
-
 MenuItem& MenuItem::Insert(int index, std::unique_ptr<MenuItem> item) {
   item->parent_ = this;
   const auto position = static_cast<std::ptrdiff_t>(std::clamp(index, 0, Count()));

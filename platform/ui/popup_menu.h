@@ -2,11 +2,12 @@
 // Popup menus: a tree of entries that opens at a screen position and returns
 // once it has closed; the picked entry's onClick runs after it closed.
 
-#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -42,14 +43,15 @@ class MenuItem {
   // Appends (or inserts) a child and returns it.
   MenuItem& Add(std::unique_ptr<MenuItem> item);
   MenuItem& Add(std::string name, std::string caption);
-  // An entry whose pick runs command.
-  MenuItem& Add(std::string name, std::string caption, std::function<void()> command);
+  // An entry whose pick runs command (a small callable, as a Callback takes).
+  template <class Command>
+  MenuItem& Add(std::string name, std::string caption, Command command);
   MenuItem& Insert(int index, std::unique_ptr<MenuItem> item);
   void Clear();
   // The entry of that name in this subtree, or nullptr.
   MenuItem* Find(const std::string& name);
 
-  std::function<void(MenuItem&)> onClick;
+  Callback<void(MenuItem&)> onClick;
 
   void SignalClick();
 
@@ -78,11 +80,18 @@ class PopupMenu : public Component {
   // after the picked entry's onClick (if any) has run.
   void Popup(Point screenPos);
 
-  std::function<void()> onPopup;
+  Callback<void()> onPopup;
 
  private:
   MenuItem root_;
   ImageList* images_ = nullptr;
 };
+
+template <class Command>
+MenuItem& MenuItem::Add(std::string name, std::string caption, Command command) {
+  MenuItem& item = Add(std::move(name), std::move(caption));
+  item.onClick = [command](MenuItem&) { command(); };
+  return item;
+}
 
 }  // namespace ui

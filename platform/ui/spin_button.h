@@ -2,10 +2,10 @@
 // A pair of arrows that steps a position within a range, without wrapping
 // from one end to the other (the platform's up-down control).
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -24,7 +24,7 @@ class SpinButton : public WinControl {
   void SetPosition(int position);
 
   // After an arrow was clicked and the position moved (or stayed at its end).
-  std::function<void(SpinArrow)> onClick;
+  Callback<void(SpinArrow)> onClick;
 
   // The user clicked an arrow: the position steps by one within the range.
   void SignalArrow(SpinArrow arrow);

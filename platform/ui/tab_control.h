@@ -3,11 +3,11 @@
 // the caller's: controls placed over the strip, shown and hidden on onChange,
 // as Windows' own dialogs do it.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/win_control.h"
 
 namespace ui {
@@ -27,7 +27,7 @@ class TabControl : public WinControl {
   const Rect& DisplayArea() const { return displayArea_; }
 
   // The user chose another tab.
-  std::function<void()> onChange;
+  Callback<void()> onChange;
 
   void SignalTabChosen(int index);
   // The backend reports the display area whenever its layout of the rows changed.

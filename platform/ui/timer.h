@@ -2,10 +2,10 @@
 // A periodic timer of a form. Interval 0 stops it; setting a different
 // non-zero interval while enabled restarts it from now.
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -20,7 +20,7 @@ class Timer : public Component {
   void SetEnabled(bool enabled);
   bool Running() const { return enabled_ && interval_ > 0; }
 
-  std::function<void()> onTimer;
+  Callback<void()> onTimer;
 
   void SignalTimer();
 

@@ -3,10 +3,10 @@
 // Mouse messages on the icon arrive through onMouseDown. A shown icon comes
 // back by itself when the shell rebuilds the area (after a restart).
 
-#include <functional>
 #include <memory>
 #include <string>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -29,7 +29,7 @@ class TrayIcon : public Component {
   bool Shown() const { return shown_; }
   const std::string& Tip() const { return tip_; }
 
-  std::function<void(MouseButton)> onMouseDown;
+  Callback<void(MouseButton)> onMouseDown;
 
   void SignalMouseDown(MouseButton button);
   // The shell restarted with an empty notification area.

@@ -3,10 +3,10 @@
 // boxes, buttons, check boxes, combo boxes, spin buttons, panels). They take
 // the keyboard focus and follow their form's tab order.
 
-#include <functional>
 #include <string>
 #include <vector>
 
+#include "platform/ui/callback.h"
 #include "platform/ui/control.h"
 
 namespace ui {
@@ -28,7 +28,7 @@ class WinControl : public Control {
   bool Focused() const;
 
   // The user asked for the control's context menu (a right click on it, or the menu key).
-  std::function<void()> onContextPopup;
+  Callback<void()> onContextPopup;
 
   // Backend entry points: the platform moved the focus to this control; the
   // user asked for its context menu.

@@ -3,16 +3,15 @@
 
 #include <windows.h>
 
-#include <functional>
-
 #include "platform/shell.h"
+#include "platform/ui/callback.h"
 
 namespace platform::win32 {
 
 class ShellWin32 : public Shell {
  public:
   // ownerWindow gives the window of a form, or the application's window for nullptr.
-  explicit ShellWin32(std::function<HWND(ui::Form*)> ownerWindow) : ownerWindow_(std::move(ownerWindow)) {}
+  explicit ShellWin32(ui::Callback<HWND(ui::Form*)> ownerWindow) : ownerWindow_(std::move(ownerWindow)) {}
 
   bool Execute(ui::Form* owner, const std::string& verb, const std::string& file, const std::string& parameters,
                const std::optional<std::string>& folder, int showCommand) override;
@@ -20,7 +19,7 @@ class ShellWin32 : public Shell {
   void EmptyRecycleBin(ui::Form* owner) override;
 
  private:
-  std::function<HWND(ui::Form*)> ownerWindow_;
+  ui::Callback<HWND(ui::Form*)> ownerWindow_;
 };
 
 }  // namespace platform::win32

@@ -228,19 +228,19 @@ class PointerTest : public FormTest {
     image.SetBounds({2, 2, 32, 32});
     form.Show();
     for (ui::Control* control : {static_cast<ui::Control*>(&form), static_cast<ui::Control*>(&image)}) {
-      const std::string name = control->Name();
-      control->onMouseDown = [this, name](MouseButton button, ui::ShiftState shift, Point at) {
-        events.push_back(name + " down " + std::to_string(static_cast<int>(button)) + (shift.left ? " left" : "") +
-                         (shift.right ? " right" : "") + " " + std::to_string(at.x) + "," + std::to_string(at.y));
+      control->onMouseDown = [this, control](MouseButton button, ui::ShiftState shift, Point at) {
+        events.push_back(control->Name() + " down " + std::to_string(static_cast<int>(button)) +
+                         (shift.left ? " left" : "") + (shift.right ? " right" : "") + " " + std::to_string(at.x) +
+                         "," + std::to_string(at.y));
       };
-      control->onMouseUp = [this, name](MouseButton button, ui::ShiftState shift, Point at) {
-        events.push_back(name + " up " + std::to_string(static_cast<int>(button)) + (shift.left ? " left" : "") + " " +
-                         std::to_string(at.x) + "," + std::to_string(at.y));
+      control->onMouseUp = [this, control](MouseButton button, ui::ShiftState shift, Point at) {
+        events.push_back(control->Name() + " up " + std::to_string(static_cast<int>(button)) +
+                         (shift.left ? " left" : "") + " " + std::to_string(at.x) + "," + std::to_string(at.y));
       };
-      control->onMouseMove = [this, name](ui::ShiftState, Point at) {
-        events.push_back(name + " move " + std::to_string(at.x) + "," + std::to_string(at.y));
+      control->onMouseMove = [this, control](ui::ShiftState, Point at) {
+        events.push_back(control->Name() + " move " + std::to_string(at.x) + "," + std::to_string(at.y));
       };
-      control->onClick = [this, name] { events.push_back(name + " click"); };
+      control->onClick = [this, control] { events.push_back(control->Name() + " click"); };
     }
   }
 

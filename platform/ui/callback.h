@@ -2,7 +2,7 @@
 // An event handler: a small callable copied as bytes (a lambda that captures
 // a few pointers or numbers, or a function) and the function that calls it.
 // std::function would bring along, for every lambda of every form, a manager
-// function, its unwind table and the lambda's type information: about 17 KB
+// function, its unwind table and the lambda's type information: about 24 KB
 // of the exe. A callable that does not fit is refused at compile time;
 // capture a pointer to what it needs instead.
 

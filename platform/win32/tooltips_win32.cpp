@@ -35,29 +35,26 @@ Tooltips::PendingTool* Tooltips::FindPending(HWND container, UINT_PTR id) {
   return nullptr;
 }
 
-void Tooltips::Add(TTTOOLINFOA& info, const std::string& text) {
-  info.lpszText = const_cast<char*>(text.c_str());
+void Tooltips::GiveToWindow(const PendingTool& tool) {
+  TTTOOLINFOA info = ToolInfo(tool);
+  info.lpszText = const_cast<char*>(tool.text.c_str());
   SendMessageA(window_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void Tooltips::AddTool(HWND container, UINT_PTR id, const RECT& rect, const std::string& text) {
-  PendingTool tool{container, id, false, rect, text};
+void Tooltips::Add(PendingTool tool) {
   if (window_ == nullptr) {
     pending_.push_back(std::move(tool));
-    return;
+  } else {
+    GiveToWindow(tool);
   }
-  TTTOOLINFOA info = ToolInfo(tool);
-  Add(info, text);
+}
+
+void Tooltips::AddTool(HWND container, UINT_PTR id, const RECT& rect, const std::string& text) {
+  Add({container, id, false, rect, text});
 }
 
 void Tooltips::AddWindowTool(HWND container, HWND child, const std::string& text) {
-  PendingTool tool{container, reinterpret_cast<UINT_PTR>(child), true, {}, text};
-  if (window_ == nullptr) {
-    pending_.push_back(std::move(tool));
-    return;
-  }
-  TTTOOLINFOA info = ToolInfo(tool);
-  Add(info, text);
+  Add({container, reinterpret_cast<UINT_PTR>(child), true, {}, text});
 }
 
 void Tooltips::SetToolRect(HWND container, UINT_PTR id, const RECT& rect) {
@@ -96,10 +93,7 @@ void Tooltips::PointerOver(HWND under) {
                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner_, nullptr,
                             GetModuleHandleA(nullptr), nullptr);
   if (window_ == nullptr) throw platform::Error("CreateWindowExA failed: tooltips_class32");
-  for (const PendingTool& tool : pending_) {
-    TTTOOLINFOA info = ToolInfo(tool);
-    Add(info, tool.text);
-  }
+  for (const PendingTool& tool : pending_) GiveToWindow(tool);
   pending_.clear();
   // The move that brought the pointer here starts the tip's wait, as later ones do.
   POINT screen;

@@ -37,7 +37,7 @@ class Tooltips {
   void Relay(HWND container, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
-  // A tool kept until the tooltip window exists.
+  // A tool as given; kept in pending_ until the tooltip window exists.
   struct PendingTool {
     HWND container;
     UINT_PTR id;
@@ -48,7 +48,9 @@ class Tooltips {
 
   static TTTOOLINFOA ToolInfo(HWND container, UINT_PTR id);
   static TTTOOLINFOA ToolInfo(const PendingTool& tool);
-  void Add(TTTOOLINFOA& info, const std::string& text);
+  // Keeps the tool until the window exists, else gives it to the window.
+  void Add(PendingTool tool);
+  void GiveToWindow(const PendingTool& tool);
   PendingTool* FindPending(HWND container, UINT_PTR id);
 
   HWND owner_;

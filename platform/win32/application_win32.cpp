@@ -469,7 +469,9 @@ void ApplicationWin32::FireTimer(UINT_PTR id) {
 bool ApplicationWin32::TranslucencyAvailable() {
   if (!layeredLookedUp_) {
     layeredLookedUp_ = true;
-    setLayeredWindowAttributes_ = user32_.Find<SetLayeredWindowAttributesFn>("SetLayeredWindowAttributes");
+    // Missing before Windows 2000.
+    setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredWindowAttributesFn>(
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes")));
   }
   return setLayeredWindowAttributes_ != nullptr;
 }

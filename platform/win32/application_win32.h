@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "platform/ui/application.h"
-#include "platform/win32/delayed_library.h"
 
 namespace ui {
 class Timer;
@@ -106,10 +105,6 @@ class ApplicationWin32 final : public ApplicationPeer {
   std::vector<ModalFrame*> modalFrames_;
   // The colour dialog's custom colours, kept while the program runs.
   std::array<COLORREF, 16> customColors_;
-  // Translucency is missing before Windows 2000; the common dialogs are
-  // loaded only when one is first opened.
-  DelayedLibrary user32_{"user32.dll"};
-  DelayedLibrary comdlg32_{"comdlg32.dll"};
   bool ownerShown_ = false;
   bool layeredLookedUp_ = false;
   using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);

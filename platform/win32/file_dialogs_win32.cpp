@@ -81,8 +81,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpe
   info.lpstrTitle = title.empty() ? nullptr : Wide(title);
   // A chosen shortcut comes back as its target; the current folder stays.
   info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
-  const auto open = comdlg32_.Find<BOOL(WINAPI*)(OPENFILENAMEW*)>("GetOpenFileNameW");
-  if (open == nullptr || !open(&info)) return std::nullopt;
+  if (!GetOpenFileNameW(&info)) return std::nullopt;
   file.resize(file.find(u'\0'));
   return platform::Incoming(platform::win32::SystemNameOf(std::move(file)));
 }
@@ -101,8 +100,7 @@ std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
   info.lpLogFont = &font;
   info.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   info.rgbColors = ToColorRef(initial.color);
-  const auto choose = comdlg32_.Find<BOOL(WINAPI*)(CHOOSEFONTA*)>("ChooseFontA");
-  if (choose == nullptr || !choose(&info)) return std::nullopt;
+  if (!ChooseFontA(&info)) return std::nullopt;
   FontSpec chosen = initial;
   chosen.name = font.lfFaceName;
   // The dialog gives the character height (negative); the pixels are what we keep.
@@ -120,8 +118,7 @@ std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) 
   info.rgbResult = ToColorRef(dialog.Color());
   info.lpCustColors = customColors_.data();
   info.Flags = CC_RGBINIT;
-  const auto choose = comdlg32_.Find<BOOL(WINAPI*)(CHOOSECOLORA*)>("ChooseColorA");
-  if (choose == nullptr || !choose(&info)) return std::nullopt;
+  if (!ChooseColorA(&info)) return std::nullopt;
   return static_cast<ColorValue>(info.rgbResult);
 }
 

@@ -108,14 +108,6 @@ TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShor
   app.CancelMenu();
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
-
-  // The next start finds every item: no question about deleting one.
-  Program again = s.StartPelorin();
-  Window shown = again.WaitForWindow({.title = "Pelorin"});
-  WaitForPixels(s, shown, "next-start", [&](const Pixels& p) { return ShowsIcon(p, grid, 1); });
-  EXPECT_TRUE(again.Dialogs().empty()) << "an existing item was offered for deletion";
-  again.Close();
-  EXPECT_EQ(again.WaitForExit(), 0);
 }
 
 TEST(DropMenu, EachDroppedNameGetsTheMenuAnsweredByKeys) {

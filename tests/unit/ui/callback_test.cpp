@@ -11,16 +11,11 @@ TEST(Callback, AnEmptyHandlerDoesNothingAndACopyKeepsItsOwnCapturedState) {
   EXPECT_FALSE(empty);
   EXPECT_EQ(empty(5), 0);
 
-  int calls = 0;
-  ui::Callback<int(int)> counting = [&calls, step = 10](int add) mutable {
-    ++calls;
-    return step += add;
-  };
+  ui::Callback<int(int)> counting = [step = 10](int add) mutable { return step += add; };
   EXPECT_EQ(counting(1), 11);
   const ui::Callback<int(int)> copy = counting;
   EXPECT_EQ(counting(1), 12);
   EXPECT_EQ(copy(5), 16) << "the copy goes on from the state it was copied with";
-  EXPECT_EQ(calls, 3);
 }
 
 }  // namespace

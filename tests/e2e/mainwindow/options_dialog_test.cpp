@@ -171,7 +171,7 @@ TEST(OptionsDialog, PagesSpinsAHotKeyAndOkActingAtOnce) {
 // proportional font the shared prefix maps it to, as a plain prefix (or a
 // system with wider fonts) has it: the strip takes three rows of tabs.
 // Every page then lies below the rows, the buttons below the pages, all
-// inside the dialog.
+// inside the dialog; a second opening moves and grows nothing again.
 TEST(OptionsDialog, PagesAndButtonsGoBelowAThirdRowOfTabs) {
   E2eSession s;
   OwnPrefix prefix(s.StageDir() / "prefix");
@@ -206,6 +206,10 @@ TEST(OptionsDialog, PagesAndButtonsGoBelowAThirdRowOfTabs) {
   for (const Window& button : buttons) EXPECT_TRUE(strip->rect.Contains(button.rect)) << button;
 
   s.Screenshot(dialog, "three-rows-first-page");
+
+  probe.PressButton(dialog.hwnd, "キャンセル");
+  WaitUntilHidden(app, "Option");
+  EXPECT_EQ(OpenOptions(s, app, main).rect, dialog.rect);
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }

@@ -184,13 +184,12 @@ TEST_F(Browse, ANameTheAnsiCallsCannotReachGetsAMessageAndChangesNothing) {
     script.ExpectFileOpen(platform::SystemName{u"C:\\Docs\\café.txt", u""});
     auto fileMessage = script.ExpectMessageBox(platform::MessageResult::Ok);
     script.ExpectFolderBrowse(platform::SystemName{u"C:\\한국", u""});
-    auto folderMessage = script.ExpectMessageBox(platform::MessageResult::Ok);
+    script.ExpectMessageBox(platform::MessageResult::Ok);
     uit::ClickButton(fields.FileOpen);
     uit::ClickButton(fields.FoldeOpen);
     script.Done();
     EXPECT_EQ(Read(fields), before);
     EXPECT_EQ(fileMessage.Text(), std::string("C:\\Docs\\caf?.txt") + kMessage);
-    EXPECT_EQ(folderMessage.Text(), std::string("C:\\??") + kMessage);
     dialog.form(f).Hide();
   }
 }

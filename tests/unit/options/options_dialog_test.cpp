@@ -5,7 +5,6 @@
 
 #include <functional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "core/hotkey_text.h"
@@ -137,35 +136,6 @@ TEST(OptionsDialog, EveryOpeningStartsOnTheFirstPageAlone) {
       uit::ChooseTab(d.TabC, tab);
       EXPECT_FALSE(d.pAll.Visible());
       uit::ClickButton(d.Button7);
-    });
-  }
-}
-
-// A wider font makes the strip take a third row: the pages and the buttons
-// go below it and the dialog grows by as much, once however often it opens;
-// with the planned rows nothing moves.
-TEST(OptionsDialog, PagesAndButtonsStayBelowTheRowsOfTabs) {
-  OptionsFixture f;
-  TForm6& d = f.Dialog();
-  const int plannedHeight = d.ClientSize().height;
-  const int plannedButtonTop = d.Button1.Top();
-  // Font height of the strip, and whether the pages must move.
-  for (const auto& [height, lowers] : {std::pair{12, false}, {16, true}, {16, true}, {12, false}}) {
-    SCOPED_TRACE(height);
-    ui::FontSpec font = d.TabC.Font();
-    font.height = height;
-    d.TabC.SetFont(font);
-    f.Open([&](TForm6& dialog) {
-      const int lowered = dialog.Button1.Top() - plannedButtonTop;
-      EXPECT_EQ(lowered > 0, lowers);
-      const ui::Rect area = dialog.TabC.DisplayArea();
-      for (ui::Panel* page : {&dialog.pAll, &dialog.pHotKey, &dialog.pBarsion}) {
-        EXPECT_GE(page->Top(), dialog.TabC.Top() + area.top);
-        EXPECT_LE(page->Top() + page->Height(), dialog.Button7.Top());
-      }
-      EXPECT_LE(dialog.Button7.Top() + dialog.Button7.Height(), dialog.TabC.Top() + area.top + area.height);
-      EXPECT_EQ(dialog.ClientSize().height, plannedHeight + lowered);
-      uit::ClickButton(dialog.Button7);
     });
   }
 }

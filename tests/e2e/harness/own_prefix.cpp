@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "harness/polling.h"
 #include "harness/process.h"
 #include "harness/wine_environment.h"
 
@@ -37,6 +38,15 @@ OwnPrefix::OwnPrefix(const fs::path& folder) : folder_(folder) {
   for (const std::string& variable : WineEnvironment::Get().Env()) {
     env_.push_back(variable.starts_with("WINEPREFIX=") ? "WINEPREFIX=" + folder_.string() : variable);
   }
+  // The first program of a new prefix starts its wineserver, and now and then
+  // that start fails with the program ("chdir to /tmp/wine-.../server-...:
+  // No such file"). A trivial program takes that chance, again until the
+  // server runs, so the test's own programs find it running.
+  const bool serverUp = PollUntil(
+      kServerTimeout,
+      [&] { return Run({.argv = {"wine", "cmd", "/c", "exit"}, .env = env_}, kServerTimeout).status == 0; },
+      std::chrono::milliseconds(200));
+  if (!serverUp) throw std::runtime_error("no wineserver starts for the prefix " + folder_.string());
 }
 
 OwnPrefix::~OwnPrefix() {

@@ -19,20 +19,30 @@ bool IsProgram(const std::string& path) {
   return extension == ".exe";
 }
 
+bool IsFile(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
 }  // namespace
 
 Icon IconsWin32::ShellIcon(const std::string& path) {
   // The shell shows a program by its first icon ("%1" is its default icon):
   // read directly, that costs a tenth of asking the shell. A program without
-  // one gets the shell's generic icon as before.
-  if (IsProgram(path)) {
+  // one gets the shell's generic icon, the same for every such program, so
+  // the shell is asked for it once. A missing program gets none, as from the shell.
+  const bool program = IsProgram(path);
+  if (program) {
     if (Icon icon = IconInFile(path, 0)) return icon;
+    if (genericProgramIcon_ && IsFile(path)) return CopyOf(genericProgramIcon_);
   }
   EnsureComApartment();
   SHFILEINFOA info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
   if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
-  return MakeIcon(info.hIcon);
+  Icon icon = MakeIcon(info.hIcon);
+  if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
+  return icon;
 }
 
 Icon IconsWin32::IconInFile(const std::string& path, int index) {

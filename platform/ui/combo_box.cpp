@@ -35,7 +35,7 @@ void ComboBox::SetAutoDropDown(bool autoDropDown) {
 void ComboBox::SignalSelected(int index) {
   if (index < 0 || index >= static_cast<int>(items_.size())) return;
   itemIndex_ = index;
-  if (onChange) onChange();
+  onChange();
 }
 
 std::unique_ptr<Peer> ComboBox::MakePeer() { return backend::CreatePeer(*this); }

@@ -94,19 +94,19 @@ void Control::BringToFront() {
 }
 
 void Control::SignalMouseDown(MouseButton button, ShiftState shift, Point at) {
-  if (onMouseDown) onMouseDown(button, shift, at);
+  onMouseDown(button, shift, at);
 }
 
 void Control::SignalMouseUp(MouseButton button, ShiftState shift, Point at) {
-  if (onMouseUp) onMouseUp(button, shift, at);
+  onMouseUp(button, shift, at);
 }
 
 void Control::SignalMouseMove(ShiftState shift, Point at) {
-  if (onMouseMove) onMouseMove(shift, at);
+  onMouseMove(shift, at);
 }
 
 void Control::SignalClick() {
-  if (onClick) onClick();
+  onClick();
 }
 
 void Control::SignalBoundsChanged(Rect bounds) { bounds_ = bounds; }

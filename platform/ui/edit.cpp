@@ -18,7 +18,7 @@ void Edit::SetReadOnly(bool readOnly) {
 
 void Edit::SignalTextChanged(std::string text) {
   if (!StoreIfChanged(text_, std::move(text))) return;
-  if (onChange) onChange();
+  onChange();
 }
 
 std::unique_ptr<Peer> Edit::MakePeer() { return backend::CreatePeer(*this); }

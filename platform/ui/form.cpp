@@ -70,16 +70,16 @@ void Form::SetVisible(bool visible) {
   if (visible) {
     // Before onShow, so that it reads what the platform laid out (a tab strip's rows).
     HandleNeeded();
-    if (onShow) onShow();
+    onShow();
     Control::SetVisible(true);
   } else {
     Control::SetVisible(false);
-    if (onHide) onHide();
+    onHide();
   }
 }
 
 void Form::Close() {
-  if (onClose) onClose();
+  onClose();
   // A modal run ends with the form hidden; ShowModal turns the missing result into Cancel.
   Hide();
   if (Program().MainForm() == this) Program().Terminate();
@@ -199,18 +199,18 @@ void Form::SignalActivate(bool active) {
   if (active == active_) return;
   active_ = active;
   if (active) {
-    if (onActivate) onActivate();
+    onActivate();
   } else {
-    if (onDeactivate) onDeactivate();
+    onDeactivate();
   }
 }
 
 void Form::SignalKeyPress(char key) {
-  if (onKeyPress) onKeyPress(key);
+  onKeyPress(key);
 }
 
 void Form::SignalDropFiles(const std::vector<platform::IncomingPath>& files) {
-  if (acceptFiles_ && onDropFiles) onDropFiles(files);
+  if (acceptFiles_) onDropFiles(files);
 }
 
 }  // namespace ui

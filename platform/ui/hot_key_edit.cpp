@@ -22,7 +22,7 @@ void HotKeyEdit::SignalCombination(KeyCombination combination) {
   combination_ = combination;
   // The box shows the refused combination until told otherwise.
   if (!accepted) Changed(Property::HotKey);
-  if (onChange) onChange();
+  onChange();
 }
 
 std::unique_ptr<Peer> HotKeyEdit::MakePeer() { return backend::CreatePeer(*this); }

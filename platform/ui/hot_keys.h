@@ -36,7 +36,7 @@ class HotKeys : public Component {
   Callback<void(int id)> onHotKey;
 
   void SignalHotKey(int id) {
-    if (onHotKey) onHotKey(id);
+    onHotKey(id);
   }
 
  private:

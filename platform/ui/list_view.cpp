@@ -34,7 +34,7 @@ void ListView::SetItemIndex(int index) {
 void ListView::SignalSelected(int index) {
   if (index < -1 || index >= static_cast<int>(rows_.size())) return;
   if (!StoreIfChanged(itemIndex_, index)) return;
-  if (onChange) onChange();
+  onChange();
 }
 
 ListRow ListView::Fitted(ListRow row) const {

@@ -34,13 +34,13 @@ MenuItem* MenuItem::Find(const std::string& name) {
 void MenuItem::SignalClick() {
   // The handler may rebuild the menu, this entry included: run a copy.
   auto handler = onClick;
-  if (handler) handler(*this);
+  handler(*this);
 }
 
 PopupMenu::PopupMenu(Form& owner, std::string name) : Component(owner, std::move(name)), root_("", "") {}
 
 void PopupMenu::Popup(Point screenPos) {
-  if (onPopup) onPopup();
+  onPopup();
   // A menu without a visible entry shows nothing, on every platform.
   bool anyVisible = false;
   for (int i = 0; i < root_.Count(); ++i) anyVisible = anyVisible || root_[i].Visible();

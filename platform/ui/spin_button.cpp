@@ -23,7 +23,7 @@ void SpinButton::SetPosition(int position) {
 
 void SpinButton::SignalArrow(SpinArrow arrow) {
   SetPosition(position_ + (arrow == SpinArrow::Up ? 1 : -1));
-  if (onClick) onClick(arrow);
+  onClick(arrow);
 }
 
 std::unique_ptr<Peer> SpinButton::MakePeer() { return backend::CreatePeer(*this); }

@@ -17,7 +17,7 @@ void TabControl::SetTabIndex(int index) {
 void TabControl::SignalTabChosen(int index) {
   if (index < 0 || index >= static_cast<int>(tabs_.size()) || index == tabIndex_) return;
   tabIndex_ = index;
-  if (onChange) onChange();
+  onChange();
 }
 
 std::unique_ptr<Peer> TabControl::MakePeer() { return backend::CreatePeer(*this); }

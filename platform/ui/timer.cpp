@@ -16,7 +16,7 @@ void Timer::SetEnabled(bool enabled) {
 
 void Timer::SignalTimer() {
   // A tick already queued when the timer was stopped is dropped.
-  if (Running() && onTimer) onTimer();
+  if (Running()) onTimer();
 }
 
 }  // namespace ui

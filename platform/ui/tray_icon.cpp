@@ -46,7 +46,7 @@ void TrayIcon::Remove() {
 }
 
 void TrayIcon::SignalMouseDown(MouseButton button) {
-  if (onMouseDown) onMouseDown(button);
+  onMouseDown(button);
 }
 
 void TrayIcon::SignalNotificationAreaRebuilt() {

@@ -33,7 +33,7 @@ bool WinControl::Focused() const { return form_.ActiveControl() == this; }
 void WinControl::SignalFocused() { form_.SignalFocusChanged(this); }
 
 void WinControl::SignalContextPopup() {
-  if (onContextPopup) onContextPopup();
+  onContextPopup();
 }
 
 }  // namespace ui

@@ -2,8 +2,7 @@
 
 #include <shellapi.h>
 
-#include <cctype>
-
+#include "platform/collation.h"
 #include "platform/text.h"
 #include "platform/win32/first_use_win32.h"
 #include "platform/win32/icons.h"
@@ -14,9 +13,7 @@ namespace platform::win32 {
 namespace {
 
 bool IsProgram(const std::string& path) {
-  std::string extension = platform::ExtractFileExt(path);
-  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return extension == ".exe";
+  return platform::CompareTextIgnoreCase(platform::ExtractFileExt(path), ".exe") == 0;
 }
 
 bool IsFile(const std::string& path) {

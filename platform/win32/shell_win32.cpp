@@ -11,7 +11,7 @@ bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::st
                          const std::string& parameters, const std::optional<std::string>& folder, int showCommand) {
   EnsureComApartment();
   const HINSTANCE result =
-      ShellExecuteA(ownerWindow_ ? ownerWindow_(owner) : nullptr, verb.empty() ? nullptr : verb.c_str(), file.c_str(),
+      ShellExecuteA(ownerWindow_(owner), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
                     parameters.c_str(), folder ? folder->c_str() : nullptr, showCommand);
   // Values above 32 mean success.
   return reinterpret_cast<INT_PTR>(result) > 32;
@@ -26,7 +26,7 @@ std::optional<std::string> ShellWin32::SpecialFolderPath(int folder) {
 
 void ShellWin32::EmptyRecycleBin(ui::Form* owner) {
   EnsureComApartment();
-  SHEmptyRecycleBinA(ownerWindow_ ? ownerWindow_(owner) : nullptr, nullptr, SHERB_NOCONFIRMATION);
+  SHEmptyRecycleBinA(ownerWindow_(owner), nullptr, SHERB_NOCONFIRMATION);
 }
 
 }  // namespace platform::win32

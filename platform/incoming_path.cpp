@@ -8,7 +8,7 @@ namespace {
 
 std::optional<std::string> Fitting(std::u16string_view name, std::string_view folder) {
   std::string ansi;
-  if (name.empty() || !AnsiFromWide(name, ansi) || folder.size() + ansi.size() >= kMaxPath) return std::nullopt;
+  if (name.empty() || !Cp932FromWide(name, ansi) || folder.size() + ansi.size() >= kMaxPath) return std::nullopt;
   return ansi;
 }
 
@@ -21,7 +21,7 @@ std::optional<std::string> KeepName(const SystemName& name, std::string_view fol
 
 IncomingPath Incoming(const SystemName& path) {
   IncomingPath incoming;
-  AnsiFromWide(path.Long, incoming.Shown);
+  Cp932FromWide(path.Long, incoming.Shown);
   if (auto kept = KeepName(path)) incoming.Path = std::move(*kept);
   return incoming;
 }

@@ -1,27 +1,31 @@
 #pragma once
-// Character-aware handling of ANSI (Shift-JIS) byte strings. The second byte
-// of a double-byte character may be 0x5C, the code of the path separator, so
-// paths are never split by bytes.
+// The program's texts are code page 932 (Shift-JIS) bytes on every system,
+// whatever the system's own code page: the data files hold them, and the
+// platform layer converts them to and from UTF-16 at the wide calls. The
+// second byte of a double-byte character may be 0x5C, the code of the path
+// separator, so paths are never split by bytes.
 
 #include <string>
 #include <string_view>
 
 namespace platform {
 
-// True when c starts a double-byte character in the ANSI code page (the
-// system's code page on Windows; the CP932 rule on the host).
-bool IsLeadByte(unsigned char c);
+// True when c starts a double-byte character of code page 932.
+constexpr bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Position of the last character of path that is one of delimiters, counting
 // only single-byte characters; npos when there is none.
 std::string_view::size_type LastDelimiter(std::string_view delimiters, std::string_view path);
 
-// wide (UTF-16) in the ANSI code page. False when a character has no exact
-// form there (it then reads '?'): a near look-alike ("¥" as "\\", "é" as
-// "e") would name another file.
-bool AnsiFromWide(std::u16string_view wide, std::string& ansi);
-// ANSI text as UTF-16.
-std::u16string WideFromAnsi(std::string_view ansi);
+// The one conversion pair between the program's texts and the system's
+// UTF-16, the same on every system.
+//
+// wide in code page 932. False when a character has no exact form there (it
+// then reads '?'): a near look-alike ("¥" as "\\", "é" as "e") would name
+// another file.
+bool Cp932FromWide(std::u16string_view wide, std::string& text);
+// A code page 932 text as UTF-16.
+std::u16string WideFromCp932(std::string_view text);
 
 // "C:\a\b.txt" -> "C:\a\" (up to and including the last separator or ':').
 std::string ExtractFilePath(std::string_view path);

@@ -76,7 +76,7 @@ void FakeFileSystem::SetAttributeBits(const std::string& windowsPath, std::uint3
 }
 
 void FakeFileSystem::SetLongName(const std::string& windowsPath, std::u16string longName, bool hasShortName) {
-  const std::u16string shortName = hasShortName ? WideFromAnsi(ExtractFileName(windowsPath)) : std::u16string();
+  const std::u16string shortName = hasShortName ? WideFromCp932(ExtractFileName(windowsPath)) : std::u16string();
   longNames_[HostPath(windowsPath)] = {std::move(longName), shortName};
 }
 
@@ -106,7 +106,7 @@ std::vector<FoundFile> FakeFileSystem::FindFiles(const std::string& pattern) {
     // As the system lists it: by a name the launcher can keep, or not at all.
     const auto longName = longNames_.find(entry.path());
     const SystemName systemName =
-        longName != longNames_.end() ? longName->second : SystemName{WideFromAnsi(name), {}};
+        longName != longNames_.end() ? longName->second : SystemName{WideFromCp932(name), {}};
     const auto kept = KeepName(systemName, folder);
     if (!kept) continue;
     found.push_back({*kept, HostAttributes(entry.path(), status, attributeBits_)});

@@ -73,7 +73,7 @@ const headless::Expectation& Reached(const std::shared_ptr<headless::Expectation
 // A name given by a test in ANSI, as the system would hand it over.
 std::optional<platform::SystemName> SystemNameFromAnsi(const std::optional<std::string>& ansi) {
   if (!ansi) return std::nullopt;
-  return platform::SystemName{platform::WideFromAnsi(*ansi), {}};
+  return platform::SystemName{platform::WideFromCp932(*ansi), {}};
 }
 
 }  // namespace
@@ -197,7 +197,7 @@ void RightClickForMenu(WinControl& control, Point at) {
 
 void DropFiles(Form& form, const std::vector<std::string>& files) {
   std::vector<platform::SystemName> names;
-  for (const std::string& file : files) names.push_back({platform::WideFromAnsi(file), {}});
+  for (const std::string& file : files) names.push_back({platform::WideFromCp932(file), {}});
   DropWideFiles(form, names);
 }
 

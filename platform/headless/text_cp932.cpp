@@ -7,12 +7,6 @@
 
 namespace platform {
 
-// The host has no ANSI code page; the data are Shift-JIS (code page 932),
-// whose lead bytes are 0x81-0x9F and 0xE0-0xFC.
-bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
 namespace {
 
 // One iconv conversion, closed on every way out.
@@ -66,10 +60,10 @@ Converter& Decoder() {
 
 }  // namespace
 
-bool AnsiFromWide(std::u16string_view wide, std::string& ansi) {
+bool Cp932FromWide(std::u16string_view wide, std::string& text) {
   Converter& encode = Encoder();
   Converter& decode = Decoder();
-  ansi.clear();
+  text.clear();
   bool exact = true;
   for (std::size_t pos = 0; pos < wide.size();) {
     const std::size_t units = IsHighSurrogate(wide[pos]) && pos + 1 < wide.size() ? 2 : 1;
@@ -79,21 +73,21 @@ bool AnsiFromWide(std::u16string_view wide, std::string& ansi) {
     // best fit does not, so only a character that comes back as itself counts.
     const auto encoded = encode.Convert(character);
     if (encoded && decode.Convert(*encoded) == character) {
-      ansi += *encoded;
+      text += *encoded;
     } else {
-      ansi += '?';
+      text += '?';
       exact = false;
     }
   }
   return exact;
 }
 
-std::u16string WideFromAnsi(std::string_view ansi) {
+std::u16string WideFromCp932(std::string_view text) {
   Converter& decode = Decoder();
   std::u16string wide;
-  for (std::size_t pos = 0; pos < ansi.size();) {
-    const std::size_t length = IsLeadByte(static_cast<unsigned char>(ansi[pos])) && pos + 1 < ansi.size() ? 2 : 1;
-    const auto decoded = decode.Convert(ansi.substr(pos, length));
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t length = IsLeadByte(static_cast<unsigned char>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
+    const auto decoded = decode.Convert(text.substr(pos, length));
     pos += length;
     if (!decoded) {
       // A byte that starts no character names no file: it can never fit again.

@@ -45,7 +45,7 @@ std::string Quoted(const std::string& ansi) { return Concat("\"", Readable(ansi)
 
 std::string ShownName(const platform::SystemName& name) {
   std::string ansi;
-  platform::AnsiFromWide(name.Long, ansi);
+  platform::Cp932FromWide(name.Long, ansi);
   return ansi;
 }
 

@@ -65,9 +65,9 @@ const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const 
 
 std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpenDialog& dialog) {
   // Wide, so that a name outside the code page comes whole, not with '?'.
-  const std::u16string filter = platform::WideFromAnsi(FilterForDialog(dialog.Filter()));
-  const std::u16string title = platform::WideFromAnsi(dialog.Title());
-  const std::u16string initial = platform::WideFromAnsi(dialog.FileName());
+  const std::u16string filter = platform::WideFromCp932(FilterForDialog(dialog.Filter()));
+  const std::u16string title = platform::WideFromCp932(dialog.Title());
+  const std::u16string initial = platform::WideFromCp932(dialog.FileName());
   // Room for any path the system can give back.
   std::u16string file(32768, u'\0');
   initial.copy(file.data(), std::min(initial.size(), file.size() - 1));
@@ -124,8 +124,8 @@ std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) 
 
 std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& owner, const std::string& title,
                                                                        const std::string& root) {
-  const std::u16string wideTitle = platform::WideFromAnsi(title);
-  const std::u16string wideRoot = platform::WideFromAnsi(root);
+  const std::u16string wideTitle = platform::WideFromCp932(title);
+  const std::u16string wideRoot = platform::WideFromCp932(root);
   BROWSEINFOW info = {};
   info.hwndOwner = FormHandle(owner);
   info.lpszTitle = Wide(wideTitle);
@@ -152,7 +152,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& ow
   CoTaskMemFree(list);
   if (path.empty()) {
     platform::IncomingPath refused;
-    platform::AnsiFromWide(shown, refused.Shown);
+    platform::Cp932FromWide(shown, refused.Shown);
     return refused;
   }
   return platform::Incoming(platform::win32::SystemNameOf(std::move(path)));

@@ -23,7 +23,7 @@ std::optional<std::uint32_t> FileSystemWin32::Attributes(const std::string& path
   // A stored path too long for the ANSI call still names a file: an existing
   // item must never be reported missing.
   if (attributes == INVALID_FILE_ATTRIBUTES && path.size() >= MAX_PATH) {
-    attributes = GetFileAttributesW(Wide(ExtendedPath(WideFromAnsi(path))));
+    attributes = GetFileAttributesW(Wide(ExtendedPath(WideFromCp932(path))));
   }
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return static_cast<std::uint32_t>(attributes);
@@ -33,7 +33,7 @@ std::vector<FoundFile> FileSystemWin32::FindFiles(const std::string& pattern) {
   std::vector<FoundFile> found;
   const std::string folder = ExtractFilePath(pattern);
   WIN32_FIND_DATAW data;
-  const HANDLE search = FindFirstFileW(Wide(ExtendedPath(WideFromAnsi(pattern))), &data);
+  const HANDLE search = FindFirstFileW(Wide(ExtendedPath(WideFromCp932(pattern))), &data);
   if (search == INVALID_HANDLE_VALUE) return found;
   do {
     // A name the ANSI calls cannot reach is listed by its short form, or left out.

@@ -15,7 +15,7 @@ namespace {
 TEST(IncomingPathTest, KeepsTheNameItsShortFormOrNothing) {
   // A whole path of n bytes (and characters) in C:\.
   const auto pathOf = [](std::size_t n) { return "C:\\" + std::string(n - 7, 'x') + ".txt"; };
-  const auto widePathOf = [&](std::size_t n) { return WideFromAnsi(pathOf(n)); };
+  const auto widePathOf = [&](std::size_t n) { return WideFromCp932(pathOf(n)); };
   struct Case {
     const char* what;
     SystemName name;

@@ -175,8 +175,8 @@ TEST_F(DropTest, NamesTheAnsiCallsCannotReachComeByTheirShortPathOrGetAMessage) 
   const std::vector<platform::SystemName> dropped = {
       {u"C:\\In\\한국어.txt", u"C:\\In\\KO~1.TXT"},
       {u"C:\\In\\😀.txt", u""},
-      {platform::WideFromAnsi(longPath), u"C:\\In\\LONG~1.TXT"},
-      {platform::WideFromAnsi(japanese), u""},
+      {platform::WideFromCp932(longPath), u"C:\\In\\LONG~1.TXT"},
+      {platform::WideFromCp932(japanese), u""},
       {u"C:\\In\\plain.txt", u"C:\\In\\PLAIN~1.TXT"},
   };
   uit::Script script(f.Ui);

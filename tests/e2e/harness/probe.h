@@ -16,6 +16,13 @@
 
 namespace e2e {
 
+// What a shell link holds (paths as Windows paths).
+struct LinkContents {
+  std::string target;
+  std::string arguments;
+  std::string folder;
+};
+
 // A tab strip's rows as the program laid them out.
 struct TabRows {
   int rows = 0;
@@ -67,7 +74,7 @@ class Probe {
     int showCommand = 1;
     std::optional<std::string> verb;
   };
-  // The result of ShellExecuteA (above 32 on success).
+  // The result of ShellExecuteW (above 32 on success).
   int ShellExecute(const ShellExecuteArgs& args) const;
 
   // The window with the keyboard focus in the thread of hwnd, if any.
@@ -75,6 +82,8 @@ class Probe {
   // Writes a shell link at link (a Windows path) to target; an empty target
   // makes a link without a file-system target.
   void MakeLink(const std::string& link, const std::string& target) const;
+  // Reads the shell link at link (a Windows path) through IShellLinkW.
+  LinkContents ReadLink(const std::string& link) const;
   // The rows of the tab strip hwnd.
   TabRows ReadTabRows(std::uint32_t hwnd) const;
 

@@ -53,8 +53,9 @@ class Probe {
   void PressButton(std::uint32_t dialog, const std::string& caption) const;
 
   // files: Windows paths. x, y: the drop point in client coordinates. wide:
-  // UTF-16 names, as a Unicode shell drops them (names outside CP932).
-  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide = false) const;
+  // UTF-16 names, as a Unicode shell drops them; else in the system's code
+  // page.
+  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide) const;
 
   // Menu windows whose menu loop runs (ready for keys).
   std::vector<Window> MenuWindows(std::uint32_t pid, Milliseconds wait = 0ms) const;

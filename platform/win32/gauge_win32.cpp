@@ -44,7 +44,7 @@ class GaugeWin32 final : public GraphicPeer {
 
   void WriteClipped(HDC dc, RECT area, const RECT& clip, COLORREF color) {
     if (IsRectEmpty(&clip)) return;
-    const std::wstring text = std::to_wstring(gauge_.Progress()) + L"%";
+    const std::wstring text = platform::win32::Wide(std::to_string(gauge_.Progress()) + "%");
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     SetTextColor(dc, color);

@@ -92,6 +92,15 @@ void App::ReportCannotRegister(const std::string& shownName) {
                   platform::MessageStyle::Error);
 }
 
+bool App::CheckTextFits(ui::Edit& entry, std::string_view entryName) {
+  if (entry.TextFits()) return true;
+  const EdgeHiding::Pause pause(hiding_);
+  ui_.ShowMessage("「" + std::string(entryName) + "」" + kCannotSaveText, kApplicationTitle,
+                  platform::MessageStyle::Error);
+  entry.SetFocus();
+  return false;
+}
+
 LoadResult App::LoadAll() {
   const LoadResult result = pelorin::LoadAll(state_, services_.Files, ui_);
   if (result == LoadResult::Failed) keepBackupsBeforeSave_ = true;

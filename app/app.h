@@ -21,6 +21,7 @@
 #include "core/state.h"
 #include "platform/services.h"
 #include "platform/ui/application.h"
+#include "platform/ui/edit.h"
 
 namespace pelorin {
 
@@ -40,6 +41,8 @@ inline constexpr char kInstanceMutexName[] = "Pelorin__Ver_1.52";
 inline constexpr char kApplicationTitle[] = "Pelorin";
 inline constexpr char kCannotRegisterText[] =
     "このファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。";
+
+inline constexpr char kCannotSaveText[] = "に保存できない文字が含まれています";
 
 // path cut in the middle ("C:\a\...\z.txt") when it is too long to show in a
 // message box whole; by characters.
@@ -78,6 +81,10 @@ class App {
   // registered: no path to it fits the code page and MAX_PATH. shownName is
   // its name as the code page shows it.
   void ReportCannotRegister(const std::string& shownName);
+  // Whether the text typed into entry can be saved; when it holds a
+  // character without a code page 932 form, the message names the entry
+  // (entryName), the entry gets the focus, and the answer is false.
+  bool CheckTextFits(ui::Edit& entry, std::string_view entryName);
 
   TForm1& MainWindow() { return *form1_; }
   TForm2& AddItemDialog() { return *form2_; }

@@ -9,6 +9,17 @@
 #include "platform/ui/application.h"
 #include "platform/win32/services_win32.h"
 #include "platform/win32/startup_trace_win32.h"
+#include "platform/win32/wide_text.h"
+
+namespace {
+
+// Before the App exists, or while it is taken down: no window to own the box.
+void ReportFatal(const char* text) {
+  MessageBoxW(nullptr, platform::win32::Wide(text).c_str(), platform::win32::Wide(pelorin::kApplicationTitle).c_str(),
+              MB_OK | MB_ICONSTOP);
+}
+
+}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   try {
@@ -21,10 +32,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     pelorin::App app(ui, services.Services);
     return app.Run();
   } catch (const std::exception& error) {
-    // Before the App exists, or while it is taken down: no window to own the box.
-    MessageBoxA(nullptr, error.what(), pelorin::kApplicationTitle, MB_OK | MB_ICONSTOP);
+    ReportFatal(error.what());
   } catch (...) {
-    MessageBoxA(nullptr, platform::kUnexpectedErrorText, pelorin::kApplicationTitle, MB_OK | MB_ICONSTOP);
+    ReportFatal(platform::kUnexpectedErrorText);
   }
   return 1;
 }

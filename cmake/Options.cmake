@@ -18,7 +18,7 @@ function(pelorin_target_options target)
   target_compile_features(${target} PUBLIC cxx_std_20)
   set_target_properties(${target} PROPERTIES CXX_EXTENSIONS OFF)
   if(WIN32)
-    # Target Windows XP and later; ANSI entry points throughout.
+    # Target Windows XP and later.
     target_compile_definitions(${target} PRIVATE _WIN32_WINNT=0x0501 WINVER=0x0501 _WIN32_IE=0x0600 NOMINMAX)
   endif()
 endfunction()

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/key_combination.h"
 #include "platform/key_names.h"
-#include "platform/ui/types.h"
 
 namespace pelorin {
 
@@ -22,7 +22,7 @@ inline constexpr unsigned Numpad0 = 0x60, Numpad9 = 0x69, F1 = 0x70, F24 = 0x87;
 }  // namespace vk
 
 // A key combination (Key 0: no hot key), the same the hot-key boxes hold.
-using HotKey = ui::KeyCombination;
+using HotKey = platform::KeyCombination;
 
 // Modifier set of RegisterHotKey.
 inline constexpr unsigned kModAlt = 1, kModControl = 2, kModShift = 4;

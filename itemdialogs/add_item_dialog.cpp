@@ -23,7 +23,7 @@ void TForm2::Button1Click() {
     app_.Ui().ShowMessage(PanelFullMessage(state.PanelName[panel]), kApplicationTitle, platform::MessageStyle::Plain);
     return;
   }
-  if (!Fields.Complete()) return;
+  if (!Fields.Complete() || !Fields.TextsFit()) return;
   state.AppendItem(panel, Fields.Record());
   Fields.Clear();
   if (ReAdd.Checked()) {

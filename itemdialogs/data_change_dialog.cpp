@@ -34,7 +34,7 @@ void TForm11::LoadDroppedPath(const std::string& path) {
 }
 
 void TForm11::Button1Click() {
-  if (!Fields.Complete()) return;
+  if (!Fields.Complete() || !Fields.TextsFit()) return;
   LauncherState& state = app_.State();
   state.Item(state.CurrentPanel, app_.MainWindow().SelectedSlot) = Fields.Record();
   app_.SaveAll();

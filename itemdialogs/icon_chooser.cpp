@@ -10,6 +10,7 @@ namespace pelorin {
 namespace {
 
 constexpr char kNoIconsMessage[] = "アイコンが存在しません";
+constexpr char kIconFileEntry[] = "アイコンファイル";
 
 }  // namespace
 
@@ -65,7 +66,10 @@ void TFrmIconChenge::ScrollClick() {
   changed_ = true;
 }
 
-void TFrmIconChenge::Button1Click() { Close(); }
+void TFrmIconChenge::Button1Click() {
+  if (!app_.CheckTextFits(IconPath, kIconFileEntry)) return;
+  Close();
+}
 
 void TFrmIconChenge::SetIconFile(const std::string& path) {
   const int count = std::max(app_.Services().Icons.IconCount(path), 0);

@@ -56,6 +56,12 @@ ItemRecord ItemFields::Record() const {
 
 bool ItemFields::Complete() const { return !FileName.Text().empty() && !FilePath.Text().empty(); }
 
+bool ItemFields::TextsFit() {
+  return app_.CheckTextFits(FileHint, Label2.Caption()) && app_.CheckTextFits(FilePath, Label3.Caption()) &&
+         app_.CheckTextFits(FileFolder, Label4.Caption()) && app_.CheckTextFits(Notify, Label5.Caption()) &&
+         app_.CheckTextFits(Sincro, Label6.Caption());
+}
+
 void ItemFields::Clear() {
   for (ui::Edit* edit : {&FileName, &FileHint, &FilePath, &FileFolder, &Notify, &Sincro}) edit->SetText({});
   SetIcon({}, {}, 0);

@@ -36,6 +36,9 @@ class ItemFields {
   ItemRecord Record() const;
   // OK writes only an item that has a name and a path.
   bool Complete() const;
+  // OK writes only texts the data files can hold; else it says which entry
+  // holds a character they cannot.
+  bool TextsFit();
   // Empty fields, icon index 0 and no preview; the row and the folder flag stay.
   void Clear();
 

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/incoming_path.h"
 #include "platform/shell.h"
 
 namespace pelorin {
@@ -56,9 +57,9 @@ std::uint8_t ShowSizeOf(int showCommand) {
 }
 
 bool ResolveShortcut(platform::ShellLinks& links, const std::string& path, ShortcutInfo& info) {
-  platform::ShellLinkData link;
+  platform::LoadedShellLink link;
   if (!links.Load(path, link)) return false;
-  info.TargetPath = link.TargetPath;
+  info.TargetPath = platform::KeepName(link.Target).value_or(std::string());
   info.Arguments = link.Arguments;
   info.WorkingFolder = link.WorkingDirectory;
   info.Description = link.Description;

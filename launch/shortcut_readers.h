@@ -12,6 +12,8 @@ namespace pelorin {
 
 // Where a shell link points, and how it starts its target.
 struct ShortcutInfo {
+  // By the incoming-path rule; empty when the link has no file-system target
+  // or none the program can keep.
   std::string TargetPath;
   std::string Arguments;
   std::string WorkingFolder;

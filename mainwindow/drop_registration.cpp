@@ -58,8 +58,9 @@ std::string TForm1::DroppedTarget(const std::string& name) {
   const std::string extension = platform::ExtractFileExt(name);
   if (extension != ".lnk" && extension != ".LNK") return name;
   ShortcutInfo link;
-  // A shortcut that cannot be read, or one to something outside the file
-  // system (a Control Panel item), stays itself rather than an empty item.
+  // A shortcut that cannot be read, one to something outside the file system
+  // (a Control Panel item) or one whose target has no path the program can
+  // keep stays itself rather than an empty item: the shell still starts it.
   if (!ResolveShortcut(app_.Services().Links, name, link) || link.TargetPath.empty()) return name;
   return link.TargetPath;
 }

@@ -15,6 +15,7 @@
 #include "platform/shell.h"
 #include "platform/startup_trace.h"
 #include "platform/text.h"
+#include "platform/ui/monitors.h"
 #include "tray/tray_window.h"
 
 namespace pelorin {
@@ -354,7 +355,9 @@ void TForm1::ContextMenu(bool onBackground) {
 
 void TForm1::N6Click() {
   TForm5& control = app_.ControlWindow();
-  const int half = app_.Ui().ScreenSize().width / 2;
+  // The side of the main window that has room: the middle of its own monitor's work area decides.
+  const ui::Rect area = ui::MonitorOf(app_.Ui().Monitors(), Bounds()).workArea;
+  const int half = area.left + area.width / 2;
   if (Left() < half) {
     control.SetLeft(Left() + Width() - 50);
   } else {

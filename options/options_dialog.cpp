@@ -123,6 +123,8 @@ void TForm6::FitPagesUnderTabs() {
   for (ui::Button* button : {&Button1, &Button7}) button->SetTop(button->Top() + step);
   TabC.SetHeight(TabC.Height() + step);
   SetClientSize({ClientSize().width, ClientSize().height + step});
+  // It grows about its middle: a dialog centred on the screen stays so.
+  SetTop(Top() - step / 2);
   pagesLowered_ = lowered;
 }
 

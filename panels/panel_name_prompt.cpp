@@ -7,6 +7,7 @@ namespace pelorin {
 namespace {
 
 constexpr char kNameMissing[] = "パネル名を指定してください";
+constexpr char kNameEntry[] = "パネル名";
 
 }  // namespace
 
@@ -25,6 +26,7 @@ void TForm9::disideClick() {
     app_.Ui().ShowMessage(kNameMissing, kApplicationTitle, platform::MessageStyle::Plain);
     return;
   }
+  if (!app_.CheckTextFits(Names, kNameEntry)) return;
   Close();
   NameAccepted = 1;
 }

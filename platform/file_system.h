@@ -1,5 +1,5 @@
 #pragma once
-// Files and folders, by ANSI Windows paths. The win32 backend calls the
+// Files and folders, by Windows paths in code page 932. The win32 backend calls the
 // system; the headless one maps "C:\..." into a host folder and records calls.
 // Method names steer clear of Win32 macros (DeleteFile, ReplaceFile, ...).
 
@@ -12,7 +12,7 @@
 namespace platform {
 
 // Outcome of a file operation; on failure, message is the system's own
-// wording for the error (ANSI), ready to be shown to the user.
+// wording for the error, ready to be shown to the user.
 struct FileResult {
   bool ok = true;
   std::string message;
@@ -41,7 +41,9 @@ class FileSystem {
  public:
   virtual ~FileSystem() = default;
 
-  // Full path of the running executable.
+  // Full path of the running executable, by the incoming-path rule
+  // (platform/incoming_path.h). The win32 one throws, with a text for the
+  // user, when the path has no form the program can keep.
   virtual std::string ExecutablePath() = 0;
 
   // Reads the whole file into contents; fails when it cannot be opened or read.

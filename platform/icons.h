@@ -1,7 +1,8 @@
 #pragma once
 // Icons of files as the shell shows them, and icons stored inside files.
 // Every icon comes back owned (empty when there is none). Method names steer
-// clear of Win32 macros (ExtractIcon).
+// clear of Win32 macros (ExtractIcon). A path too long for the shell (an
+// item stored whole by an older version) is read by its short form.
 
 #include <string>
 
@@ -13,9 +14,9 @@ class Icons {
  public:
   virtual ~Icons() = default;
 
-  // The large icon the shell shows for path (SHGetFileInfoA); empty when it has none.
+  // The large icon the shell shows for path; empty when it has none.
   virtual Icon ShellIcon(const std::string& path) = 0;
-  // The large icon at index inside path (ExtractIconExA); empty when there is none.
+  // The large icon at index inside path; empty when there is none.
   virtual Icon IconInFile(const std::string& path, int index) = 0;
   // How many icons path holds (0 for a file without icons or a missing file).
   virtual int IconCount(const std::string& path) = 0;

@@ -1,6 +1,6 @@
 #pragma once
-// The shell: starting programs, documents and folders (ShellExecuteA), its
-// special folders, and the recycle bin.
+// The shell: starting programs, documents and folders, its special folders,
+// and the recycle bin.
 
 #include <optional>
 #include <string>
@@ -29,11 +29,14 @@ class Shell {
   // Hands file to the shell. owner is the window that owns any message the
   // shell shows (nullptr: the application's window); an empty verb is the
   // file's default action; folder is the working folder, or none at all
-  // (which differs from an empty text). True when the shell started it.
+  // (which differs from an empty text). A file or folder path too long for
+  // the shell (an item stored whole by an older version) goes by its short
+  // form. True when the shell started it.
   virtual bool Execute(ui::Form* owner, const std::string& verb, const std::string& file,
                        const std::string& parameters, const std::optional<std::string>& folder,
                        int showCommand) = 0;
-  // The path of a special folder, or nothing when the system cannot say.
+  // The path of a special folder (by the incoming-path rule), or nothing when
+  // the system cannot say or gives a path the program cannot keep.
   virtual std::optional<std::string> SpecialFolderPath(int folder) = 0;
   // Empties the recycle bin of every drive without asking the user.
   virtual void EmptyRecycleBin(ui::Form* owner) = 0;

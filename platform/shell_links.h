@@ -4,10 +4,11 @@
 #include <string>
 
 #include "platform/file_system.h"
+#include "platform/incoming_path.h"
 
 namespace platform {
 
-// What a shortcut holds. Texts are at most 259 bytes when read.
+// What a shortcut holds, as the program writes one (and a test sets one up).
 struct ShellLinkData {
   std::string TargetPath;
   std::string Arguments;
@@ -21,6 +22,21 @@ struct ShellLinkData {
   bool operator==(const ShellLinkData&) const = default;
 };
 
+// A shortcut as read. Its target comes as the system names it: what of it the
+// program can keep is the caller's decision (platform/incoming_path.h). The
+// other texts are at most 259 characters, in code page 932, and empty when
+// one of their characters has no form there.
+struct LoadedShellLink {
+  SystemName Target;
+  std::string Arguments;
+  std::string WorkingDirectory;
+  std::string Description;
+  std::string IconLocation;
+  int IconIndex = 0;
+  // The stored show command (SW_*); 0 when it could not be read.
+  int ShowCommand = 0;
+};
+
 class ShellLinks {
  public:
   virtual ~ShellLinks() = default;
@@ -28,7 +44,7 @@ class ShellLinks {
   // Reads the shortcut at path (relative paths are taken from the current
   // folder). False when it cannot be loaded; then link is untouched. A field
   // the link cannot give is left empty (0 for the numbers).
-  virtual bool Load(const std::string& path, ShellLinkData& link) = 0;
+  virtual bool Load(const std::string& path, LoadedShellLink& link) = 0;
   // Writes a shortcut at path (an existing one is replaced) with the target,
   // arguments and working folder of link, and its description and icon when
   // they are not empty; the show command stays at the shell's default.

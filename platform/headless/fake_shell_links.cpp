@@ -3,13 +3,23 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/text.h"
+
 namespace platform::headless {
 
-bool FakeShellLinks::Load(const std::string& path, ShellLinkData& link) {
+bool FakeShellLinks::Load(const std::string& path, LoadedShellLink& link) {
   log_->Record("LoadShellLink " + path);
   const auto found = links_.find(path);
   if (found == links_.end()) return false;
-  link = found->second;
+  const ShellLinkData& data = found->second;
+  const auto name = targetNames_.find(path);
+  link = {name != targetNames_.end() ? name->second : SystemName{WideFromCp932(data.TargetPath), {}},
+          data.Arguments,
+          data.WorkingDirectory,
+          data.Description,
+          data.IconLocation,
+          data.IconIndex,
+          data.ShowCommand};
   return true;
 }
 

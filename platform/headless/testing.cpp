@@ -178,10 +178,12 @@ void SelectRow(ListView& list, int row) {
   list.SignalSelected(row);
 }
 
-void Type(Edit& edit, std::string text) {
+void Type(Edit& edit, std::string text) { Type(edit, platform::WideFromCp932(text)); }
+
+void Type(Edit& edit, std::u16string_view typed) {
   RequireReachable(edit, "type into");
   if (edit.ReadOnly()) throw std::logic_error(headless::Concat("cannot type into ", edit.Name(), ": it is read-only"));
-  edit.SignalTextChanged(std::move(text));
+  edit.SignalTextChanged(typed);
 }
 
 void ClickArrow(SpinButton& spin, SpinArrow arrow) {

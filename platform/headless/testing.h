@@ -67,6 +67,9 @@ void SelectRow(ComboBox& box, int row);
 void SelectRow(ListView& list, int row);
 // Replaces the text as the user would by typing (not into a read-only edit).
 void Type(Edit& edit, std::string text);
+// The same with text as an input method gives it, which may hold characters
+// that code page 932 does not.
+void Type(Edit& edit, std::u16string_view typed);
 void ClickArrow(SpinButton& spin, SpinArrow arrow);
 // A right click at a point of the control that asks for its context menu.
 void RightClickForMenu(WinControl& control, Point at);

@@ -1,5 +1,7 @@
 #include "platform/ui/edit.h"
 
+#include "platform/text.h"
+
 namespace ui {
 
 Edit::Edit(Control& parent, const ControlProps& props)
@@ -9,6 +11,7 @@ Edit::Edit(Control& parent, const ControlProps& props)
 }
 
 void Edit::SetText(std::string text) {
+  fits_ = true;
   if (StoreIfChanged(text_, std::move(text))) Changed(Property::Text);
 }
 
@@ -16,7 +19,9 @@ void Edit::SetReadOnly(bool readOnly) {
   if (StoreIfChanged(readOnly_, readOnly)) Changed(Property::ReadOnly);
 }
 
-void Edit::SignalTextChanged(std::string text) {
+void Edit::SignalTextChanged(std::u16string_view typed) {
+  std::string text;
+  fits_ = platform::Cp932FromWide(typed, text);
   if (!StoreIfChanged(text_, std::move(text))) return;
   onChange();
 }

@@ -16,6 +16,9 @@ class Edit : public WinControl {
   const std::string& Text() const { return text_; }
   // Never fires onChange: that is for the user's typing.
   void SetText(std::string text);
+  // False while the text holds a typed character that code page 932 has no
+  // form for (Text shows it as '?'): such a text must not be saved.
+  bool TextFits() const { return fits_; }
   bool ReadOnly() const { return readOnly_; }
   void SetReadOnly(bool readOnly);
   // Text in the middle of the box rather than at its left.
@@ -23,14 +26,15 @@ class Edit : public WinControl {
 
   Callback<void()> onChange;
 
-  // The user changed the text.
-  void SignalTextChanged(std::string text);
+  // The user changed the text; the platform gives it in UTF-16.
+  void SignalTextChanged(std::u16string_view typed);
 
  protected:
   std::unique_ptr<Peer> MakePeer() override;
 
  private:
   std::string text_;
+  bool fits_ = true;
   bool readOnly_;
   bool centred_;
 };

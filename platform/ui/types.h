@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/key_combination.h"
+
 namespace ui {
 
 struct Point {
@@ -66,15 +68,7 @@ enum class MouseButton { Left, Right, Middle };
 
 enum class Cursor { Default, HandPoint };
 
-// A key with its modifiers, as a hot-key box holds it; Key 0 is none.
-struct KeyCombination {
-  unsigned Key = 0;
-  bool Shift = false;
-  bool Ctrl = false;
-  bool Alt = false;
-
-  bool operator==(const KeyCombination&) const = default;
-};
+using KeyCombination = platform::KeyCombination;
 
 struct ShiftState {
   bool shift = false;

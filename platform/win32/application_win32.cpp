@@ -10,6 +10,7 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/image_list_win32.h"
 #include "platform/win32/ui_windows.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_controls_win32.h"
 #include "platform/win32/window.h"
 
@@ -25,8 +26,8 @@ namespace ui::win32 {
 
 namespace {
 
-constexpr char kOwnerClassName[] = "PelorinApplication";
-constexpr char kMessageClassName[] = "PelorinMessages";
+constexpr wchar_t kOwnerClassName[] = L"PelorinApplication";
+constexpr wchar_t kMessageClassName[] = L"PelorinMessages";
 // Menu entry data of an entry without an icon in a menu with icons.
 constexpr ULONG_PTR kNoImage = static_cast<ULONG_PTR>(-1);
 // The executable's icon resource (app/ supplies it).
@@ -34,11 +35,11 @@ constexpr WORD kApplicationIconId = 1;
 
 HICON LoadApplicationIcon(int sizeMetric) {
   const int size = GetSystemMetrics(sizeMetric);
-  if (auto* icon = static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kApplicationIconId),
+  if (auto* icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kApplicationIconId),
                                                  IMAGE_ICON, size, size, LR_SHARED))) {
     return icon;
   }
-  return LoadIconA(nullptr, IDI_APPLICATION);
+  return LoadIconW(nullptr, IDI_APPLICATION);
 }
 
 // A popup menu as Win32 builds it: command ids 1..n name the entries.
@@ -80,16 +81,18 @@ class MenuBuilder {
   // icon column (an empty one where it has none): Wine sizes an entry without
   // it too narrow although it draws its text after the column.
   void Append(HMENU menu, MenuItem& item, bool withImages) {
-    MENUITEMINFOA info = {};
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     if (item.IsSeparator()) {
       info.fMask = MIIM_FTYPE;
       info.fType = MFT_SEPARATOR;
-      InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info);
+      InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
       return;
     }
     info.fMask = MIIM_STRING | MIIM_ID | MIIM_STATE;
-    info.dwTypeData = const_cast<char*>(item.Caption().c_str());
+    // The caption must live until the entry is inserted (the menu copies it).
+    std::wstring caption = platform::win32::Wide(item.Caption());
+    info.dwTypeData = caption.data();
     info.fState = (item.Checked() ? MFS_CHECKED : 0u) | (item.Enabled() ? 0u : MFS_GRAYED);
     commands_.push_back(&item);
     info.wID = static_cast<UINT>(commands_.size());
@@ -109,7 +112,7 @@ class MenuBuilder {
       info.fMask |= MIIM_SUBMENU;
       info.hSubMenu = submenu.Get();
     }
-    if (InsertMenuItemA(menu, GetMenuItemCount(menu), TRUE, &info)) submenu.Release();
+    if (InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info)) submenu.Release();
   }
 
   int imageCount_;
@@ -122,7 +125,7 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
   auto& monitors = *reinterpret_cast<std::vector<Monitor>*>(param);
   MONITORINFO info = {};
   info.cbSize = sizeof info;
-  if (!GetMonitorInfoA(monitor, &info)) return TRUE;
+  if (!GetMonitorInfoW(monitor, &info)) return TRUE;
   const Monitor found{ToRect(info.rcMonitor), ToRect(info.rcWork)};
   if (info.dwFlags & MONITORINFOF_PRIMARY) {
     monitors.insert(monitors.begin(), found);
@@ -278,26 +281,26 @@ void ApplicationWin32::Dispatch(MSG& msg) {
       auto* peer = dynamic_cast<FormWin32*>(form->GetPeer());
       if (peer == nullptr || peer->Handle() != root) continue;
       if (!peer->IsDialog()) break;
-      if (!IsDialogMessageA(root, &msg)) {
+      if (!IsDialogMessageW(root, &msg)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
       }
       peer->ShowDefaultFrame();
       return;
     }
   }
   TranslateMessage(&msg);
-  DispatchMessageA(&msg);
+  DispatchMessageW(&msg);
 }
 
 void ApplicationWin32::Run() {
   MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) Dispatch(msg);
 }
 
 void ApplicationWin32::ProcessMessages() {
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       // Leave it for the loop that runs the program.
       PostQuitMessage(static_cast<int>(msg.wParam));
@@ -328,7 +331,7 @@ void ApplicationWin32::RunModal(Form& form) {
   MSG msg = {};
   bool quit = false;
   while (form.GetModalResult() == ModalResult::None && form.Visible() && !app_.Terminated()) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got <= 0) {
       quit = got == 0;
       break;
@@ -370,7 +373,7 @@ MenuItem* ApplicationWin32::TrackPopup(PopupMenu& menu, Point screenPos) {
   if (GetWindowThreadProcessId(GetForegroundWindow(), nullptr) != GetCurrentThreadId()) SetForegroundWindow(owner);
   const UINT command = static_cast<UINT>(TrackPopupMenu(popup.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPos.x,
                                                         screenPos.y, 0, owner, nullptr));
-  PostMessageA(owner, WM_NULL, 0, 0);
+  PostMessageW(owner, WM_NULL, 0, 0);
   Owner().SetMenuImages(nullptr);
   return builder.ItemOf(command);
 }
@@ -400,7 +403,8 @@ platform::MessageResult ApplicationWin32::ShowMessage(const std::string& text, c
       flags = MB_OK | MB_ICONSTOP;
       break;
   }
-  const int answer = MessageBoxA(ActiveFormOrMain(), text.c_str(), caption.c_str(), flags);
+  const int answer = MessageBoxW(ActiveFormOrMain(), platform::win32::Wide(text).c_str(),
+                                 platform::win32::Wide(caption).c_str(), flags);
   return answer == IDOK ? platform::MessageResult::Ok : platform::MessageResult::Cancel;
 }
 
@@ -423,12 +427,12 @@ std::vector<Monitor> ApplicationWin32::Monitors() {
   // No answer (a session without a display): the primary screen and its work area.
   const Size screen = ScreenSize();
   RECT area = {0, 0, screen.width, screen.height};
-  SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
   return {Monitor{Rect{0, 0, screen.width, screen.height}, ToRect(area)}};
 }
 
 void ApplicationWin32::TitleChanged() {
-  SetWindowTextA(Owner().Handle(), app_.Title().c_str());
+  SetWindowTextW(Owner().Handle(), platform::win32::Wide(app_.Title()).c_str());
 }
 
 void ApplicationWin32::HideTaskbarButton() {
@@ -436,7 +440,7 @@ void ApplicationWin32::HideTaskbarButton() {
   ownerShown_ = true;
   const HWND owner = Owner().Handle();
   ShowWindow(owner, SW_HIDE);
-  SetWindowLongA(owner, GWL_EXSTYLE, GetWindowLongA(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+  SetWindowLongW(owner, GWL_EXSTYLE, GetWindowLongW(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   ShowWindow(owner, SW_HIDE);
 }
 
@@ -471,19 +475,19 @@ bool ApplicationWin32::TranslucencyAvailable() {
     layeredLookedUp_ = true;
     // Missing before Windows 2000.
     setLayeredWindowAttributes_ = reinterpret_cast<SetLayeredWindowAttributesFn>(
-        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("user32.dll"), "SetLayeredWindowAttributes")));
+        reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetLayeredWindowAttributes")));
   }
   return setLayeredWindowAttributes_ != nullptr;
 }
 
 void ApplicationWin32::SetAlpha(HWND window, std::optional<std::uint8_t> alpha) {
   if (!TranslucencyAvailable()) return;
-  const LONG exStyle = GetWindowLongA(window, GWL_EXSTYLE);
+  const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
   if (alpha) {
-    SetWindowLongA(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
+    SetWindowLongW(window, GWL_EXSTYLE, exStyle | WS_EX_LAYERED);
     setLayeredWindowAttributes_(window, 0, *alpha, LWA_ALPHA);
   } else if ((exStyle & WS_EX_LAYERED) != 0) {
-    SetWindowLongA(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+    SetWindowLongW(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
     // Without the layer the window must draw itself again at once.
     RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
   }

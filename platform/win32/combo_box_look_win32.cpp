@@ -29,8 +29,8 @@ LRESULT CALLBACK ComboBoxLook::Proc(HWND, UINT message, WPARAM wParam, LPARAM lP
 
 LRESULT ComboBoxLook::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   // Characters below the blank (Tab, Enter, Esc) keep their usual meaning.
-  if (message == WM_CHAR && autoDropDown_ && wParam >= ' ' && SendMessageA(combo_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
-    SendMessageA(combo_, CB_SHOWDROPDOWN, TRUE, 0);
+  if (message == WM_CHAR && autoDropDown_ && wParam >= ' ' && SendMessageW(combo_, CB_GETDROPPEDSTATE, 0, 0) == FALSE) {
+    SendMessageW(combo_, CB_SHOWDROPDOWN, TRUE, 0);
   }
   if (message == WM_NCDESTROY) {
     RemoveWindowSubclass(combo_, &ComboBoxLook::Proc, kSubclassId);
@@ -51,7 +51,7 @@ void ComboBoxLook::PaintFlatBorder() {
   // The brush the box asks its parent for when it paints its face.
   const UINT ask = IsWindowEnabled(combo_) ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
   auto background = reinterpret_cast<HBRUSH>(
-      SendMessageA(GetParent(combo_), ask, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(combo_)));
+      SendMessageW(GetParent(combo_), ask, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(combo_)));
   if (background == nullptr) background = GetSysColorBrush(COLOR_WINDOW);
   FrameRect(dc, &rect, background);
   ReleaseDC(combo_, dc);

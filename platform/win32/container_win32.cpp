@@ -55,7 +55,7 @@ ShiftState ShiftNow() {
 // 98 and 2000: before them the pointer stays as it is.
 bool ShowHand(const Control& control) {
   if (control.GetCursor() != Cursor::HandPoint) return false;
-  static const HCURSOR hand = LoadCursorA(nullptr, IDC_HAND);
+  static const HCURSOR hand = LoadCursorW(nullptr, IDC_HAND);
   if (hand == nullptr) return false;
   SetCursor(hand);
   return true;

@@ -4,7 +4,9 @@
 
 #include <ddeml.h>
 
-#include <vector>
+#include <string>
+
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -19,12 +21,12 @@ HDDEDATA CALLBACK IgnoreTransactions(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULON
 class DdeSession {
  public:
   DdeSession(const std::string& service, const std::string& topic) {
-    if (DdeInitializeA(&instance_, IgnoreTransactions, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
+    if (DdeInitializeW(&instance_, IgnoreTransactions, APPCMD_CLIENTONLY, 0) != DMLERR_NO_ERROR) {
       instance_ = 0;
       return;
     }
-    service_ = DdeCreateStringHandleA(instance_, service.c_str(), CP_WINANSI);
-    topic_ = DdeCreateStringHandleA(instance_, topic.c_str(), CP_WINANSI);
+    service_ = DdeCreateStringHandleW(instance_, Wide(service).c_str(), CP_WINUNICODE);
+    topic_ = DdeCreateStringHandleW(instance_, Wide(topic).c_str(), CP_WINUNICODE);
   }
   DdeSession(const DdeSession&) = delete;
   DdeSession& operator=(const DdeSession&) = delete;
@@ -53,13 +55,14 @@ DdeOutcome DdeWin32::Execute(const std::string& service, const std::string& topi
   DdeSession session(service, topic);
   const HCONV conversation = session.Connect();
   if (conversation == nullptr) return DdeOutcome::NoConversation;
-  // The command goes with its terminating zero, as text; an asynchronous
-  // transaction does not wait for the server's work.
-  std::vector<BYTE> data(command.begin(), command.end());
-  data.push_back(0);
+  // The command goes with its terminating zero, as UTF-16 text like the
+  // instance (the system converts it for a server window that takes ANSI);
+  // an asynchronous transaction does not wait for the server's work.
+  std::wstring text = Wide(command);
+  const DWORD size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
   DWORD result = 0;
-  const HDDEDATA sent = DdeClientTransaction(data.data(), static_cast<DWORD>(data.size()), conversation, nullptr,
-                                             CF_TEXT, XTYP_EXECUTE, TIMEOUT_ASYNC, &result);
+  const HDDEDATA sent = DdeClientTransaction(reinterpret_cast<BYTE*>(text.data()), size, conversation, nullptr,
+                                             CF_UNICODETEXT, XTYP_EXECUTE, TIMEOUT_ASYNC, &result);
   DdeDisconnect(conversation);
   return sent != nullptr ? DdeOutcome::Sent : DdeOutcome::Refused;
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A DDE client through the DDE management library (DDEML).
+// A DDE client through the DDE management library (DDEML), in UTF-16.
 
 #include "platform/dde.h"
 

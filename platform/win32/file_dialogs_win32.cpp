@@ -19,10 +19,13 @@
 #include "platform/win32/handles.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/ui_windows.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
 namespace {
+
+constexpr char kFontNameCannotBeSaved[] = "このフォントは名前に保存できない文字を含むため選べません";
 
 // "a|b|c|d" as the common dialogs take it: NUL-separated, ending in two NULs.
 // By characters: a double-byte character may have '|' as its second byte.
@@ -41,16 +44,10 @@ std::string FilterForDialog(const std::string& filter) {
   return result;
 }
 
-// Copies a face name into LOGFONT's field without cutting a double-byte character.
-void CopyFaceName(const std::string& name, char (&face)[LF_FACESIZE]) {
-  std::size_t length = 0;
-  while (length < name.size()) {
-    const std::size_t next = length + (platform::IsLeadByte(static_cast<unsigned char>(name[length])) ? 2 : 1);
-    if (next > name.size() || next >= LF_FACESIZE) break;
-    length = next;
-  }
-  name.copy(face, length);
-  face[length] = '\0';
+// Copies a face name into LOGFONT's field, cut to what it holds.
+void CopyFaceName(const std::string& name, wchar_t (&face)[LF_FACESIZE]) {
+  const std::size_t length = platform::win32::Wide(name).copy(face, LF_FACESIZE - 1);
+  face[length] = L'\0';
 }
 
 // Opens the browser with the root folder selected.
@@ -58,8 +55,6 @@ int CALLBACK SelectRootFolder(HWND window, UINT message, LPARAM, LPARAM root) {
   if (message == BFFM_INITIALIZED) SendMessageW(window, BFFM_SETSELECTIONW, ~WPARAM{0}, root);
   return 0;
 }
-
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
 
 }  // namespace
 
@@ -74,11 +69,11 @@ std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpe
   OPENFILENAMEW info = {};
   info.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   info.hwndOwner = FormHandle(dialog.Owner());
-  info.lpstrFilter = Wide(filter);
+  info.lpstrFilter = platform::win32::AsWide(filter);
   info.nFilterIndex = 1;
   info.lpstrFile = reinterpret_cast<wchar_t*>(file.data());
   info.nMaxFile = static_cast<DWORD>(file.size());
-  info.lpstrTitle = title.empty() ? nullptr : Wide(title);
+  info.lpstrTitle = title.empty() ? nullptr : platform::win32::AsWide(title);
   // A chosen shortcut comes back as its target; the current folder stays.
   info.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameW(&info)) return std::nullopt;
@@ -88,21 +83,25 @@ std::optional<platform::IncomingPath> ApplicationWin32::ChooseFileToOpen(FileOpe
 
 std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
   const FontSpec& initial = dialog.Font();
-  LOGFONTA font = {};
+  LOGFONTW font = {};
   CopyFaceName(initial.name, font.lfFaceName);
   font.lfHeight = -initial.height;
   font.lfWeight = initial.bold ? FW_BOLD : FW_NORMAL;
   font.lfUnderline = initial.underline ? TRUE : FALSE;
   font.lfCharSet = SHIFTJIS_CHARSET;
-  CHOOSEFONTA info = {};
+  CHOOSEFONTW info = {};
   info.lStructSize = sizeof info;
   info.hwndOwner = FormHandle(dialog.Owner());
   info.lpLogFont = &font;
   info.Flags = CF_SCREENFONTS | CF_EFFECTS | CF_INITTOLOGFONTSTRUCT;
   info.rgbColors = ToColorRef(initial.color);
-  if (!ChooseFontA(&info)) return std::nullopt;
+  if (!ChooseFontW(&info)) return std::nullopt;
   FontSpec chosen = initial;
-  chosen.name = font.lfFaceName;
+  // A face the data files cannot name would come back as another font.
+  if (!platform::win32::NarrowExact(font.lfFaceName, chosen.name)) {
+    ShowMessage(kFontNameCannotBeSaved, app_.Title(), platform::MessageStyle::Error);
+    return std::nullopt;
+  }
   // The dialog gives the character height (negative); the pixels are what we keep.
   chosen.height = std::abs(font.lfHeight);
   chosen.color = static_cast<ColorValue>(info.rgbColors);
@@ -112,13 +111,13 @@ std::optional<FontSpec> ApplicationWin32::RunFontDialog(FontDialog& dialog) {
 }
 
 std::optional<ColorValue> ApplicationWin32::RunColorDialog(ColorDialog& dialog) {
-  CHOOSECOLORA info = {};
+  CHOOSECOLORW info = {};
   info.lStructSize = sizeof info;
   info.hwndOwner = FormHandle(dialog.Owner());
   info.rgbResult = ToColorRef(dialog.Color());
   info.lpCustColors = customColors_.data();
   info.Flags = CC_RGBINIT;
-  if (!ChooseColorA(&info)) return std::nullopt;
+  if (!ChooseColorW(&info)) return std::nullopt;
   return static_cast<ColorValue>(info.rgbResult);
 }
 
@@ -128,7 +127,7 @@ std::optional<platform::IncomingPath> ApplicationWin32::BrowseForFolder(Form& ow
   const std::u16string wideRoot = platform::WideFromCp932(root);
   BROWSEINFOW info = {};
   info.hwndOwner = FormHandle(owner);
-  info.lpszTitle = Wide(wideTitle);
+  info.lpszTitle = platform::win32::AsWide(wideTitle);
   info.ulFlags = BIF_RETURNONLYFSDIRS;
   if (!root.empty()) {
     info.lpfn = SelectRootFolder;

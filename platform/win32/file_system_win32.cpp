@@ -4,9 +4,16 @@
 
 #include <vector>
 
+#include "platform/error.h"
+#include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
+
 namespace platform::win32 {
 
 namespace {
+
+constexpr char kUnnamableFolderText[] =
+    "Pelorin を置いたフォルダからは起動できません。\n名前に使えない文字があるか、パスが長すぎます。";
 
 FileResult LastErrorFailure() {
   return FileResult::Failure(SystemErrorMessage(GetLastError()));
@@ -37,12 +44,12 @@ class FileHandle {
 }  // namespace
 
 std::string SystemErrorMessage(unsigned long error) {
-  char* buffer = nullptr;
-  const DWORD length = FormatMessageA(
+  wchar_t* buffer = nullptr;
+  const DWORD length = FormatMessageW(
       FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
-      MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<char*>(&buffer), 0, nullptr);
+      MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
   if (length == 0 || buffer == nullptr) return "エラー " + std::to_string(error);
-  std::string message(buffer, length);
+  std::string message = Narrow(std::wstring_view(buffer, length));
   LocalFree(buffer);
   // The system's texts end with a line break (and sometimes a blank).
   while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' ')) {
@@ -52,17 +59,26 @@ std::string SystemErrorMessage(unsigned long error) {
 }
 
 std::string FileSystemWin32::ExecutablePath() {
-  std::vector<char> buffer(MAX_PATH);
+  std::u16string path(MAX_PATH, u'\0');
   for (;;) {
-    const DWORD length = GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    const DWORD length =
+        GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
     // A full buffer may mean a cut-off path (XP does not report it as an error).
-    if (length < buffer.size() - 1) return std::string(buffer.data(), length);
-    buffer.resize(buffer.size() * 2);
+    if (length < path.size() - 1) {
+      path.resize(length);
+      break;
+    }
+    path.resize(path.size() * 2);
   }
+  // The data files' paths start with it: one the program cannot name would
+  // make it read and write somewhere else.
+  auto kept = KeptPath(std::move(path));
+  if (!kept) throw Error(kUnnamableFolderText);
+  return std::move(*kept);
 }
 
 FileResult FileSystemWin32::ReadWholeFile(const std::string& path, std::string& contents) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  FileHandle file(CreateFileW(FileCallPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastErrorFailure();
   contents.clear();
@@ -77,8 +93,12 @@ FileResult FileSystemWin32::ReadWholeFile(const std::string& path, std::string& 
 }
 
 FileResult FileSystemWin32::WriteWholeFile(const std::string& path, std::string_view bytes) {
+  return WriteWholeFileAt(FileCallPath(path), bytes);
+}
+
+FileResult WriteWholeFileAt(const std::wstring& systemPath, std::string_view bytes) {
   FileHandle file(
-      CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      CreateFileW(systemPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastErrorFailure();
   while (!bytes.empty()) {
     DWORD written = 0;
@@ -93,19 +113,21 @@ FileResult FileSystemWin32::WriteWholeFile(const std::string& path, std::string_
 }
 
 FileResult FileSystemWin32::MoveOver(const std::string& source, const std::string& target) {
-  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const std::wstring from = FileCallPath(source);
+  const std::wstring to = FileCallPath(target);
+  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return FileResult::Success();
   }
   const DWORD error = GetLastError();
   if (error != ERROR_CALL_NOT_IMPLEMENTED) return FileResult::Failure(SystemErrorMessage(error));
-  // The 9x family has no MoveFileExA: remove the target, then rename.
-  if (!DeleteFileA(target.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return LastErrorFailure();
-  if (!MoveFileA(source.c_str(), target.c_str())) return LastErrorFailure();
+  // A system without MoveFileEx: remove the target, then rename.
+  if (!DeleteFileW(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return LastErrorFailure();
+  if (!MoveFileW(from.c_str(), to.c_str())) return LastErrorFailure();
   return FileResult::Success();
 }
 
 FileResult FileSystemWin32::RemoveFile(const std::string& path) {
-  if (DeleteFileA(path.c_str())) return FileResult::Success();
+  if (DeleteFileW(FileCallPath(path).c_str())) return FileResult::Success();
   const DWORD error = GetLastError();
   if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileResult::Success();
   return FileResult::Failure(SystemErrorMessage(error));

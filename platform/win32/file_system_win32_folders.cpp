@@ -1,5 +1,5 @@
-// Attributes and folder listings. Paths are ANSI; the wide calls reach what
-// the ANSI ones cannot (paths past MAX_PATH, names outside the code page).
+// Attributes and folder listings, through the wide calls: they reach paths
+// past MAX_PATH, and list names outside the code page.
 
 #include <windows.h>
 
@@ -12,19 +12,14 @@ namespace platform::win32 {
 
 namespace {
 
-const wchar_t* Wide(const std::u16string& text) { return reinterpret_cast<const wchar_t*>(text.c_str()); }
-
 std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const char16_t*>(text); }
 
 }  // namespace
 
 std::optional<std::uint32_t> FileSystemWin32::Attributes(const std::string& path) {
-  DWORD attributes = GetFileAttributesA(path.c_str());
-  // A stored path too long for the ANSI call still names a file: an existing
-  // item must never be reported missing.
-  if (attributes == INVALID_FILE_ATTRIBUTES && path.size() >= MAX_PATH) {
-    attributes = GetFileAttributesW(Wide(ExtendedPath(WideFromCp932(path))));
-  }
+  // Stored paths past MAX_PATH are looked up too: an existing item must never
+  // be reported missing.
+  const DWORD attributes = GetFileAttributesW(FileCallPath(path).c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return static_cast<std::uint32_t>(attributes);
 }
@@ -33,7 +28,7 @@ std::vector<FoundFile> FileSystemWin32::FindFiles(const std::string& pattern) {
   std::vector<FoundFile> found;
   const std::string folder = ExtractFilePath(pattern);
   WIN32_FIND_DATAW data;
-  const HANDLE search = FindFirstFileW(Wide(ExtendedPath(WideFromCp932(pattern))), &data);
+  const HANDLE search = FindFirstFileW(FileCallPath(pattern).c_str(), &data);
   if (search == INVALID_HANDLE_VALUE) return found;
   do {
     // A name the ANSI calls cannot reach is listed by its short form, or left out.

@@ -10,6 +10,7 @@
 #include "platform/ui/win_control.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_controls_win32.h"
 
 namespace ui {
@@ -116,9 +117,9 @@ RECT FormWin32::OuterRectFor(Size client) const {
 
 // What DragAcceptFiles does, without loading the shell at start-up for it.
 void FormWin32::ApplyAcceptFiles() {
-  const LONG_PTR exStyle = GetWindowLongPtrA(Handle(), GWL_EXSTYLE);
+  const LONG_PTR exStyle = GetWindowLongPtrW(Handle(), GWL_EXSTYLE);
   const LONG_PTR accept = form_.AcceptsFiles() ? WS_EX_ACCEPTFILES : 0;
-  SetWindowLongPtrA(Handle(), GWL_EXSTYLE, (exStyle & ~LONG_PTR{WS_EX_ACCEPTFILES}) | accept);
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, (exStyle & ~LONG_PTR{WS_EX_ACCEPTFILES}) | accept);
 }
 
 void FormWin32::Update(Property property) {
@@ -143,7 +144,7 @@ void FormWin32::Update(Property property) {
       EnableWindow(hwnd, form_.Enabled() ? TRUE : FALSE);
       break;
     case Property::Text:
-      SetWindowTextA(hwnd, form_.Caption().c_str());
+      SetWindowTextW(hwnd, platform::win32::Wide(form_.Caption()).c_str());
       break;
     case Property::Color:
       InvalidateRect(hwnd, nullptr, FALSE);
@@ -275,11 +276,11 @@ void FormWin32::ShowDefaultFrame() {
       focused != nullptr && &focused->Widget().OwnerForm() == &form_ ? &focused->Widget() : nullptr;
   const Button* framed = form_.ButtonForEnter(focusedControl);
   ForEachButtonPeer([&](const Button& button, const WinControlPeer& peer) {
-    const auto style = static_cast<DWORD>(GetWindowLongPtrA(peer.Hwnd(), GWL_STYLE));
+    const auto style = static_cast<DWORD>(GetWindowLongPtrW(peer.Hwnd(), GWL_STYLE));
     const DWORD wanted = &button == framed ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
     // The low word holds the button's own styles (BS_NOTIFY); only the kind changes.
     if ((style & BS_TYPEMASK) != wanted) {
-      SendMessageA(peer.Hwnd(), BM_SETSTYLE, (style & 0xFFFF & ~DWORD{BS_TYPEMASK}) | wanted, TRUE);
+      SendMessageW(peer.Hwnd(), BM_SETSTYLE, (style & 0xFFFF & ~DWORD{BS_TYPEMASK}) | wanted, TRUE);
     }
   });
 }
@@ -301,7 +302,9 @@ LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       ShowDefaultFrame();
       return TRUE;
     case WM_CHAR:
-      form_.SignalKeyPress(static_cast<char>(wParam));
+      // The forms act on letters and digits only; other characters are
+      // UTF-16 units here, no code page 932 text.
+      if (wParam < 0x80) form_.SignalKeyPress(static_cast<char>(wParam));
       return 0;
     case WM_CLOSE:
       // A form without a close box closes only through its own buttons,

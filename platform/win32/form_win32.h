@@ -14,7 +14,7 @@ namespace ui::win32 {
 
 class ApplicationWin32;
 
-constexpr char kFormClassName[] = "PelorinForm";
+constexpr wchar_t kFormClassName[] = L"PelorinForm";
 
 // A component that takes messages of its form's window (the tray icon's
 // callback message, WM_HOTKEY). Returns whether it handled the message.

@@ -44,11 +44,11 @@ class GaugeWin32 final : public GraphicPeer {
 
   void WriteClipped(HDC dc, RECT area, const RECT& clip, COLORREF color) {
     if (IsRectEmpty(&clip)) return;
-    const std::string text = std::to_string(gauge_.Progress()) + "%";
+    const std::wstring text = platform::win32::Wide(std::to_string(gauge_.Progress()) + "%");
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, clip.left, clip.top, clip.right, clip.bottom);
     SetTextColor(dc, color);
-    DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     RestoreDC(dc, saved);
   }
 

@@ -11,6 +11,7 @@
 #include "platform/win32/container_win32.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/icons.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -31,14 +32,14 @@ class LabelWin32 final : public GraphicPeer {
   void Paint(HDC dc) override {
     RECT area = Area();
     if (!label_.Transparent()) FillSolid(dc, area, ToColorRef(label_.Color()));
-    const std::string& caption = label_.Caption();
-    if (caption.empty()) return;
+    if (label_.Caption().empty()) return;
+    const std::wstring caption = platform::win32::Wide(label_.Caption());
     if (!font_) font_ = MakeFont(label_.Font());
     const Selection selected(dc, font_.Get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, label_.Enabled() ? ToColorRef(label_.Font().color) : GetSysColor(COLOR_GRAYTEXT));
     const UINT alignment = label_.Centred() ? DT_CENTER : DT_LEFT;
-    DrawTextA(dc, caption.data(), static_cast<int>(caption.size()), &area, alignment | DT_NOPREFIX | DT_EXPANDTABS);
+    DrawTextW(dc, caption.data(), static_cast<int>(caption.size()), &area, alignment | DT_NOPREFIX | DT_EXPANDTABS);
   }
 
  private:
@@ -98,20 +99,20 @@ class GroupBoxWin32 final : public GraphicPeer {
     const RECT area = Area();
     if (!font_) font_ = MakeFont(box_.Font());
     const Selection selected(dc, font_.Get());
-    TEXTMETRICA metrics = {};
-    GetTextMetricsA(dc, &metrics);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
     // The top edge runs through the middle of the caption's line.
     RECT frame = area;
     frame.top += metrics.tmHeight / 2;
     DrawEdge(dc, &frame, EDGE_ETCHED, BF_RECT);
 
-    const std::string& caption = box_.Caption();
-    if (caption.empty()) return;
+    if (box_.Caption().empty()) return;
+    const std::wstring caption = platform::win32::Wide(box_.Caption());
     const int length = static_cast<int>(caption.size());
     RECT text = {area.left + 8, area.top, area.right - 8, area.top + metrics.tmHeight};
     if (text.right <= text.left) return;
     RECT measured = text;
-    DrawTextA(dc, caption.data(), length, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
+    DrawTextW(dc, caption.data(), length, &measured, DT_SINGLELINE | DT_NOPREFIX | DT_CALCRECT);
     text.right = std::min(text.right, measured.right);
     // The caption interrupts the edge: a pixel of the container's background either side.
     RECT gap = text;
@@ -119,7 +120,7 @@ class GroupBoxWin32 final : public GraphicPeer {
     FillSolid(dc, gap, ToColorRef(box_.Parent()->Color()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, box_.Enabled() ? ToColorRef(box_.Font().color) : GetSysColor(COLOR_GRAYTEXT));
-    DrawTextA(dc, caption.data(), length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
+    DrawTextW(dc, caption.data(), length, &text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT);
   }
 
   // Only a frame, as the platform's group box: the pointer reaches what lies inside.

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/ui/types.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
@@ -79,10 +80,12 @@ inline void FillSolid(HDC dc, const RECT& rect, COLORREF color) {
 }
 
 // The height is the character height in pixels (a negative LOGFONT height).
+// The Shift-JIS character set picks Japanese glyphs on any system.
 inline Font MakeFont(const FontSpec& font) {
-  return Font(CreateFontA(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+  return Font(CreateFontW(-font.height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
                           font.underline ? TRUE : FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str()));
+                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                          platform::win32::Wide(font.name).c_str()));
 }
 
 inline RECT ToRect(const Rect& rect) {

@@ -40,14 +40,14 @@ class HotKeyEditWin32 final : public WinControlPeer {
 
  public:
   explicit HotKeyEditWin32(HotKeyEdit& edit) : WinControlPeer(edit), edit_(edit) {
-    CreateChild(HOTKEY_CLASSA, 0, WS_EX_CLIENTEDGE, "");
-    SendMessageA(Hwnd(), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, 0);
+    CreateChild(HOTKEY_CLASSW, 0, WS_EX_CLIENTEDGE, "");
+    SendMessageW(Hwnd(), HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, 0);
     Apply(Property::HotKey);
     original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(Hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchKeys)));
+        SetWindowLongPtrW(Hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WatchKeys)));
   }
   ~HotKeyEditWin32() override {
-    if (original_ != nullptr) SetWindowLongPtrA(Hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    if (original_ != nullptr) SetWindowLongPtrW(Hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
   }
 
   void OnCommand(WORD code) override {
@@ -61,15 +61,15 @@ class HotKeyEditWin32 final : public WinControlPeer {
   // key the box handled, what it holds is compared once its handling is done.
   static LRESULT CALLBACK WatchKeys(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* self = static_cast<HotKeyEditWin32*>(FromHandle(hwnd));
-    if (self == nullptr || self->original_ == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
-    const LRESULT result = CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+    if (self == nullptr || self->original_ == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(self->original_, hwnd, message, wParam, lParam);
     if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN) self->Defer(kKeyHandled);
     return result;
   }
 
   void Report() {
     if (IsMuted()) return;
-    const KeyCombination held = FromHotKey(static_cast<WORD>(SendMessageA(Hwnd(), HKM_GETHOTKEY, 0, 0)));
+    const KeyCombination held = FromHotKey(static_cast<WORD>(SendMessageW(Hwnd(), HKM_GETHOTKEY, 0, 0)));
     // A modifier pressed or released on its own is reported too; it may leave
     // the box as it was.
     if (held != edit_.Combination()) edit_.SignalCombination(held);
@@ -77,7 +77,7 @@ class HotKeyEditWin32 final : public WinControlPeer {
 
   void Apply(Property property) override {
     if (property == Property::HotKey) {
-      Muted([&] { SendMessageA(Hwnd(), HKM_SETHOTKEY, ToHotKey(edit_.Combination()), 0); });
+      Muted([&] { SendMessageW(Hwnd(), HKM_SETHOTKEY, ToHotKey(edit_.Combination()), 0); });
     }
   }
 

@@ -20,9 +20,9 @@ SIZE IconSize(HICON icon) {
   // GetIconInfo hands out copies of both bitmaps; the caller frees them.
   BITMAP bitmap = {};
   SIZE size = {0, 0};
-  if (info.hbmColor != nullptr && GetObjectA(info.hbmColor, sizeof bitmap, &bitmap) != 0) {
+  if (info.hbmColor != nullptr && GetObjectW(info.hbmColor, sizeof bitmap, &bitmap) != 0) {
     size = SIZE{bitmap.bmWidth, bitmap.bmHeight};
-  } else if (info.hbmMask != nullptr && GetObjectA(info.hbmMask, sizeof bitmap, &bitmap) != 0) {
+  } else if (info.hbmMask != nullptr && GetObjectW(info.hbmMask, sizeof bitmap, &bitmap) != 0) {
     // A monochrome icon keeps its image and mask one above the other.
     size = SIZE{bitmap.bmWidth, bitmap.bmHeight / 2};
   }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -16,7 +18,7 @@ using GetProcAddress16Function = DWORD(WINAPI*)(WORD, LPCSTR);
 
 template <typename Function>
 Function KernelOrdinal(WORD ordinal) {
-  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   if (kernel == nullptr) return nullptr;
   return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(kernel, MAKEINTRESOURCEA(ordinal))));
 }
@@ -62,7 +64,7 @@ Kernel16::Proc16 Kernel16Win32::GetProcAddress16(Module16 module, const std::str
 }
 
 Kernel16::Library Kernel16Win32::LoadLibrary32(const std::string& name) {
-  return reinterpret_cast<Library>(LoadLibraryA(name.c_str()));
+  return reinterpret_cast<Library>(LoadLibraryW(Wide(name).c_str()));
 }
 
 void Kernel16Win32::FreeLibrary32(Library library) { FreeLibrary(reinterpret_cast<HMODULE>(library)); }

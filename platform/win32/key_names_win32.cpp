@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace platform::win32 {
 
 bool IsExtendedKey(unsigned virtualKey) {
@@ -17,13 +19,13 @@ bool IsExtendedKey(unsigned virtualKey) {
 }
 
 std::string KeyNamesWin32::NameOf(unsigned virtualKey) {
-  const UINT scanCode = MapVirtualKeyA(virtualKey, 0);  // MAPVK_VK_TO_VSC
+  const UINT scanCode = MapVirtualKeyW(virtualKey, 0);  // MAPVK_VK_TO_VSC
   if (scanCode == 0) return {};
   LONG keyData = static_cast<LONG>(scanCode << 16);
   if (IsExtendedKey(virtualKey)) keyData |= 1L << 24;
-  char name[64];
-  const int length = GetKeyNameTextA(keyData, name, sizeof name);
-  return length > 0 ? std::string(name, length) : std::string();
+  wchar_t name[64];
+  const int length = GetKeyNameTextW(keyData, name, 64);
+  return length > 0 ? Narrow(std::wstring_view(name, static_cast<std::size_t>(length))) : std::string();
 }
 
 }  // namespace platform::win32

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/ui/list_view.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_controls_win32.h"
 
 namespace ui::win32 {
@@ -17,8 +18,8 @@ class ListViewWin32 final : public WinControlPeer {
  public:
   explicit ListViewWin32(ListView& list) : WinControlPeer(list), list_(list) {
     // The selection stays visible while the user works the buttons beside the list.
-    CreateChild(WC_LISTVIEWA, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE, "");
-    SendMessageA(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    CreateChild(WC_LISTVIEWW, LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS, WS_EX_CLIENTEDGE, "");
+    SendMessageW(Hwnd(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     InsertColumns();
     Apply(Property::Items);
   }
@@ -36,19 +37,19 @@ class ListViewWin32 final : public WinControlPeer {
 
  private:
   int SelectedRow() const {
-    return static_cast<int>(SendMessageA(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return static_cast<int>(SendMessageW(Hwnd(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
   }
 
   void InsertColumns() {
     const auto& columns = list_.Columns();
     for (std::size_t i = 0; i < columns.size(); ++i) {
-      std::string caption = columns[i].caption;
-      LVCOLUMNA column{};
+      std::wstring caption = platform::win32::Wide(columns[i].caption);
+      LVCOLUMNW column{};
       column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
       column.cx = columns[i].width;
       column.pszText = caption.data();
       column.iSubItem = static_cast<int>(i);
-      SendMessageA(Hwnd(), LVM_INSERTCOLUMNA, i, reinterpret_cast<LPARAM>(&column));
+      SendMessageW(Hwnd(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
   }
 
@@ -61,35 +62,35 @@ class ListViewWin32 final : public WinControlPeer {
   }
 
   void FillRows() {
-    SendMessageA(Hwnd(), LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(Hwnd(), LVM_DELETEALLITEMS, 0, 0);
     const auto& rows = list_.Rows();
     for (std::size_t r = 0; r < rows.size(); ++r) {
       for (std::size_t c = 0; c < rows[r].size(); ++c) {
-        std::string text = rows[r][c];
-        LVITEMA item{};
+        std::wstring text = platform::win32::Wide(rows[r][c]);
+        LVITEMW item{};
         item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(r);
         item.iSubItem = static_cast<int>(c);
         item.pszText = text.data();
         if (c == 0) {
-          SendMessageA(Hwnd(), LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+          SendMessageW(Hwnd(), LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         } else {
-          SendMessageA(Hwnd(), LVM_SETITEMTEXTA, r, reinterpret_cast<LPARAM>(&item));
+          SendMessageW(Hwnd(), LVM_SETITEMTEXTW, r, reinterpret_cast<LPARAM>(&item));
         }
       }
     }
   }
 
   void ShowSelection() {
-    LVITEMA state{};
+    LVITEMW state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     state.state = 0;
-    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&state));
     const int row = list_.ItemIndex();
     if (row < 0) return;
     state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
-    SendMessageA(Hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    SendMessageW(Hwnd(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+    SendMessageW(Hwnd(), LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
   }
 
   ListView& list_;

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/wide_text.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -20,24 +22,29 @@ SYSTEMTIME ToSystemTime(const LocalTime& time) {
 
 }  // namespace
 
+// The lengths below count the terminating zero.
 std::string LocaleWin32::ShortDate(const LocalTime& time) {
   const SYSTEMTIME system = ToSystemTime(time);
-  char text[80];
-  const int length = GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &system, nullptr, text, sizeof text);
-  return length > 0 ? std::string(text) : std::string();
+  wchar_t text[80];
+  const int length = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &system, nullptr, text, 80);
+  return length > 0 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1))) : std::string();
 }
 
 std::string LocaleWin32::LongTime(const LocalTime& time) {
   const SYSTEMTIME system = ToSystemTime(time);
-  char text[80];
-  const int length = GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &system, nullptr, text, sizeof text);
-  return length > 0 ? std::string(text) : std::string();
+  wchar_t text[80];
+  const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &system, nullptr, text, 80);
+  return length > 0 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1))) : std::string();
 }
 
 std::string LocaleWin32::ThousandsSeparator() {
-  char text[8];
-  const int length = GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, sizeof text);
-  return length > 0 ? std::string(text) : std::string(",");
+  wchar_t text[8];
+  const int length = GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, text, 8);
+  if (length <= 0) return ",";
+  std::string separator;
+  // The no-break spaces of French or Russian have no code page 932 form.
+  if (!NarrowExact(std::wstring_view(text, static_cast<std::size_t>(length - 1)), separator)) return " ";
+  return separator;
 }
 
 }  // namespace platform::win32

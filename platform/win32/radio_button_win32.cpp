@@ -22,7 +22,7 @@ class RadioButtonWin32 final : public WinControlPeer {
 
  public:
   explicit RadioButtonWin32(RadioButton& button) : WinControlPeer(button), button_(button) {
-    CreateChild("BUTTON", BS_RADIOBUTTON | BS_NOTIFY, 0, button.Caption());
+    CreateChild(L"BUTTON", BS_RADIOBUTTON | BS_NOTIFY, 0, button.Caption());
     Apply(Property::Checked);
   }
 
@@ -47,11 +47,11 @@ class RadioButtonWin32 final : public WinControlPeer {
  private:
   void Apply(Property property) override {
     if (property == Property::Checked) {
-      Muted([&] { SendMessageA(Hwnd(), BM_SETCHECK, button_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0); });
+      Muted([&] { SendMessageW(Hwnd(), BM_SETCHECK, button_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0); });
       // BM_SETCHECK makes only the checked radio button a tab stop; which
       // controls Tab reaches is the form's rule, the same on every backend.
-      const LONG style = GetWindowLongA(Hwnd(), GWL_STYLE) & ~WS_TABSTOP;
-      SetWindowLongA(Hwnd(), GWL_STYLE, style | (button_.TabStop() ? WS_TABSTOP : 0));
+      const LONG style = GetWindowLongW(Hwnd(), GWL_STYLE) & ~WS_TABSTOP;
+      SetWindowLongW(Hwnd(), GWL_STYLE, style | (button_.TabStop() ? WS_TABSTOP : 0));
     }
   }
 

@@ -7,6 +7,7 @@
 #include "platform/win32/first_use_win32.h"
 #include "platform/win32/icons.h"
 #include "platform/win32/shell_icons_win32.h"
+#include "platform/win32/system_names_win32.h"
 
 namespace platform::win32 {
 
@@ -17,7 +18,7 @@ bool IsProgram(const std::string& path) {
 }
 
 bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(FileCallPath(path).c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -34,9 +35,9 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
     if (genericProgramIcon_ && IsFile(path)) return CopyOf(genericProgramIcon_);
   }
   EnsureComApartment();
-  SHFILEINFOA info = {};
+  SHFILEINFOW info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
-  if (SHGetFileInfoA(path.c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
+  if (SHGetFileInfoW(ShellCallPath(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
   Icon icon = MakeIcon(info.hIcon);
   if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
   return icon;
@@ -44,12 +45,12 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
 
 Icon IconsWin32::IconInFile(const std::string& path, int index) {
   HICON large = nullptr;
-  if (ExtractIconExA(path.c_str(), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
+  if (ExtractIconExW(ShellCallPath(path).c_str(), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
   return MakeIcon(large);
 }
 
 int IconsWin32::IconCount(const std::string& path) {
-  const HICON count = ExtractIconA(GetModuleHandleA(nullptr), path.c_str(), static_cast<UINT>(-1));
+  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), ShellCallPath(path).c_str(), static_cast<UINT>(-1));
   return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Icons through the shell: SHGetFileInfoA, ExtractIconExA and ExtractIconA.
+// Icons through the shell: SHGetFileInfoW, ExtractIconExW and ExtractIconW.
 
 #include "platform/icons.h"
 

@@ -7,10 +7,12 @@
 #include <shlguid.h>
 #include <shlobj.h>
 
-#include <vector>
+#include <string>
 
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/first_use_win32.h"
+#include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -34,32 +36,42 @@ class ComPtr {
   Interface* pointer_ = nullptr;
 };
 
-// The path as UTF-16 through the ANSI code page, as IPersistFile wants it.
-std::wstring Wide(const std::string& path) {
-  const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
-  if (length <= 0) return {};
-  std::wstring wide(static_cast<size_t>(length), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, wide.data(), length);
-  wide.resize(static_cast<size_t>(length - 1));
-  return wide;
+// path made absolute, as IPersistFile wants it.
+std::wstring FullPath(const std::string& path) {
+  const std::wstring wide = Wide(path);
+  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+  if (size == 0) return wide;
+  std::wstring full(size, L'\0');
+  const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+  if (length == 0 || length >= size) return wide;
+  full.resize(length);
+  return full;
 }
 
-std::string FullPath(const std::string& path) {
-  char buffer[MAX_PATH];
-  char* namePart = nullptr;
-  const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, buffer, &namePart);
-  if (length == 0 || length >= MAX_PATH) return path;
-  return std::string(buffer, length);
-}
-
-// Reads one text of the link through a 260-byte buffer: up to the first zero
-// byte on success (S_FALSE included), empty on a failure code.
+// Reads one text of the link through a MAX_PATH buffer: up to the first zero
+// on success (S_FALSE included), empty on a failure code or when a character
+// has no code page 932 form.
 template <typename Read>
 std::string LinkText(Read read) {
-  char buffer[MAX_PATH] = {};
-  if (FAILED(read(buffer, static_cast<int>(sizeof buffer)))) return {};
-  buffer[MAX_PATH - 1] = '\0';
-  return std::string(buffer);
+  wchar_t buffer[MAX_PATH] = {};
+  if (FAILED(read(buffer, MAX_PATH))) return {};
+  buffer[MAX_PATH - 1] = L'\0';
+  std::string text;
+  if (!NarrowExact(buffer, text)) text.clear();
+  return text;
+}
+
+// The link's target, whole: the shell cuts a path at the buffer's size
+// without saying so, so the buffer holds the longest path there is.
+std::u16string LinkTarget(IShellLinkW& link) {
+  constexpr int kLongestPath = 32768;
+  std::wstring buffer(kLongestPath, L'\0');
+  WIN32_FIND_DATAW findData;
+  if (FAILED(link.GetPath(buffer.data(), kLongestPath, &findData, 0))) return {};
+  const std::size_t end = buffer.find(L'\0');
+  if (end == std::wstring::npos) return {};
+  buffer.resize(end);
+  return std::u16string(AsUtf16(buffer));
 }
 
 FileResult ComFailure(HRESULT result) {
@@ -68,26 +80,25 @@ FileResult ComFailure(HRESULT result) {
 
 }  // namespace
 
-bool ShellLinksWin32::Load(const std::string& path, ShellLinkData& link) {
+bool ShellLinksWin32::Load(const std::string& path, LoadedShellLink& link) {
   EnsureComApartment();
-  ComPtr<IShellLinkA> shellLink;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.Out()))) {
+  ComPtr<IShellLinkW> shellLink;
+  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shellLink.Out()))) {
     return false;
   }
   ComPtr<IPersistFile> file;
   if (FAILED(shellLink->QueryInterface(IID_IPersistFile, file.Out()))) return false;
-  const std::wstring widePath = Wide(FullPath(path));
-  if (FAILED(file->Load(widePath.c_str(), 0))) return false;
+  if (FAILED(file->Load(FullPath(path).c_str(), 0))) return false;
 
-  ShellLinkData read;
-  WIN32_FIND_DATAA findData;
-  read.TargetPath = LinkText([&](char* b, int n) { return shellLink->GetPath(b, n, &findData, 0); });
-  read.Arguments = LinkText([&](char* b, int n) { return shellLink->GetArguments(b, n); });
-  read.WorkingDirectory = LinkText([&](char* b, int n) { return shellLink->GetWorkingDirectory(b, n); });
-  read.Description = LinkText([&](char* b, int n) { return shellLink->GetDescription(b, n); });
+  LoadedShellLink read;
+  std::u16string target = LinkTarget(*shellLink.Get());
+  read.Target = target.empty() ? SystemName{} : SystemNameOf(std::move(target));
+  read.Arguments = LinkText([&](wchar_t* b, int n) { return shellLink->GetArguments(b, n); });
+  read.WorkingDirectory = LinkText([&](wchar_t* b, int n) { return shellLink->GetWorkingDirectory(b, n); });
+  read.Description = LinkText([&](wchar_t* b, int n) { return shellLink->GetDescription(b, n); });
   int iconIndex = 0;
   bool iconRead = false;
-  read.IconLocation = LinkText([&](char* b, int n) {
+  read.IconLocation = LinkText([&](wchar_t* b, int n) {
     const HRESULT result = shellLink->GetIconLocation(b, n, &iconIndex);
     iconRead = SUCCEEDED(result);
     return result;
@@ -101,20 +112,19 @@ bool ShellLinksWin32::Load(const std::string& path, ShellLinkData& link) {
 
 FileResult ShellLinksWin32::Save(const std::string& path, const ShellLinkData& link) {
   EnsureComApartment();
-  ComPtr<IShellLinkA> shellLink;
+  ComPtr<IShellLinkW> shellLink;
   HRESULT result =
-      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA, shellLink.Out());
+      CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, shellLink.Out());
   if (FAILED(result)) return ComFailure(result);
-  shellLink->SetArguments(link.Arguments.c_str());
-  shellLink->SetPath(link.TargetPath.c_str());
-  shellLink->SetWorkingDirectory(link.WorkingDirectory.c_str());
-  if (!link.Description.empty()) shellLink->SetDescription(link.Description.c_str());
-  if (!link.IconLocation.empty()) shellLink->SetIconLocation(link.IconLocation.c_str(), link.IconIndex);
+  shellLink->SetArguments(Wide(link.Arguments).c_str());
+  shellLink->SetPath(Wide(link.TargetPath).c_str());
+  shellLink->SetWorkingDirectory(Wide(link.WorkingDirectory).c_str());
+  if (!link.Description.empty()) shellLink->SetDescription(Wide(link.Description).c_str());
+  if (!link.IconLocation.empty()) shellLink->SetIconLocation(Wide(link.IconLocation).c_str(), link.IconIndex);
   ComPtr<IPersistFile> file;
   result = shellLink->QueryInterface(IID_IPersistFile, file.Out());
   if (FAILED(result)) return ComFailure(result);
-  const std::wstring widePath = Wide(path);
-  result = file->Save(widePath.c_str(), FALSE);
+  result = file->Save(FileCallPath(path).c_str(), FALSE);
   if (FAILED(result)) return ComFailure(result);
   return FileResult::Success();
 }

@@ -1,5 +1,5 @@
 #pragma once
-// Shortcut files through the shell's link object (COM: IShellLinkA and
+// Shortcut files through the shell's link object (COM: IShellLinkW and
 // IPersistFile). COM must be initialised on the calling thread.
 
 #include "platform/shell_links.h"
@@ -8,7 +8,7 @@ namespace platform::win32 {
 
 class ShellLinksWin32 : public ShellLinks {
  public:
-  bool Load(const std::string& path, ShellLinkData& link) override;
+  bool Load(const std::string& path, LoadedShellLink& link) override;
   FileResult Save(const std::string& path, const ShellLinkData& link) override;
 };
 

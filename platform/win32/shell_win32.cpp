@@ -4,29 +4,34 @@
 #include <shlobj.h>
 
 #include "platform/win32/first_use_win32.h"
+#include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
 bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::optional<std::string>& folder, int showCommand) {
   EnsureComApartment();
+  const std::wstring wideVerb = Wide(verb);
+  const std::wstring wideFolder = folder ? ShellCallPath(*folder) : std::wstring();
   const HINSTANCE result =
-      ShellExecuteA(ownerWindow_(owner), verb.empty() ? nullptr : verb.c_str(), file.c_str(),
-                    parameters.c_str(), folder ? folder->c_str() : nullptr, showCommand);
+      ShellExecuteW(ownerWindow_(owner), verb.empty() ? nullptr : wideVerb.c_str(), ShellCallPath(file).c_str(),
+                    Wide(parameters).c_str(), folder ? wideFolder.c_str() : nullptr, showCommand);
   // Values above 32 mean success.
   return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 std::optional<std::string> ShellWin32::SpecialFolderPath(int folder) {
   EnsureComApartment();
-  char path[MAX_PATH] = {};
-  if (!SHGetSpecialFolderPathA(nullptr, path, folder, FALSE) || path[0] == '\0') return std::nullopt;
-  return std::string(path);
+  wchar_t path[MAX_PATH] = {};
+  if (!SHGetSpecialFolderPathW(nullptr, path, folder, FALSE) || path[0] == L'\0') return std::nullopt;
+  // A folder the program cannot name counts as one the system cannot say.
+  return KeptPath(std::u16string(AsUtf16(path)));
 }
 
 void ShellWin32::EmptyRecycleBin(ui::Form* owner) {
   EnsureComApartment();
-  SHEmptyRecycleBinA(ownerWindow_(owner), nullptr, SHERB_NOCONFIRMATION);
+  SHEmptyRecycleBinW(ownerWindow_(owner), nullptr, SHERB_NOCONFIRMATION);
 }
 
 }  // namespace platform::win32

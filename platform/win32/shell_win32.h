@@ -1,5 +1,5 @@
 #pragma once
-// The shell through ShellExecuteA.
+// The shell through its wide calls (ShellExecuteW).
 
 #include <windows.h>
 

@@ -8,12 +8,17 @@ namespace platform::win32 {
 
 namespace {
 
-constexpr char kVariable[] = "PELORIN_STARTUP_TRACE";
+constexpr wchar_t kVariable[] = L"PELORIN_STARTUP_TRACE";
 
-std::string TracePath() {
-  char path[MAX_PATH] = {};
-  const DWORD length = GetEnvironmentVariableA(kVariable, path, sizeof path);
-  return length > 0 && length < sizeof path ? std::string(path, length) : std::string();
+// Kept wide: a file name the program's code page cannot hold is still one to write.
+std::wstring TracePath() {
+  const DWORD size = GetEnvironmentVariableW(kVariable, nullptr, 0);
+  if (size == 0) return {};
+  std::wstring path(size, L'\0');
+  const DWORD length = GetEnvironmentVariableW(kVariable, path.data(), size);
+  if (length == 0 || length >= size) return {};
+  path.resize(length);
+  return path;
 }
 
 std::int64_t Microseconds(const FILETIME& time) {
@@ -24,7 +29,7 @@ std::int64_t Microseconds(const FILETIME& time) {
 
 StartupTraceWin32::StartupTraceWin32() : StartupTraceWin32(TracePath()) {}
 
-StartupTraceWin32::StartupTraceWin32(std::string path) : StartupTrace(!path.empty()), path_(std::move(path)) {
+StartupTraceWin32::StartupTraceWin32(std::wstring path) : StartupTrace(!path.empty()), path_(std::move(path)) {
   if (path_.empty()) return;
   QueryPerformanceFrequency(&frequency_);
   QueryPerformanceCounter(&made_);
@@ -41,6 +46,6 @@ std::int64_t StartupTraceWin32::Now() {
   return madeAfter_ + (now.QuadPart - made_.QuadPart) * 1000000 / frequency_.QuadPart;
 }
 
-void StartupTraceWin32::Write(const std::string& report) { FileSystemWin32().WriteWholeFile(path_, report); }
+void StartupTraceWin32::Write(const std::string& report) { WriteWholeFileAt(path_, report); }
 
 }  // namespace platform::win32

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "platform/text.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -31,6 +33,8 @@ std::u16string ShortPathOf(const std::u16string& path) {
   return WithoutPrefix(std::move(shortPath));
 }
 
+std::wstring AsWideString(std::u16string_view text) { return {reinterpret_cast<const wchar_t*>(text.data()), text.size()}; }
+
 }  // namespace
 
 std::u16string ExtendedPath(std::u16string_view path) {
@@ -43,6 +47,21 @@ std::u16string ExtendedPath(std::u16string_view path) {
 SystemName SystemNameOf(std::u16string path) {
   std::u16string shortPath = path.empty() ? std::u16string() : ShortPathOf(path);
   return {std::move(path), std::move(shortPath)};
+}
+
+std::optional<std::string> KeptPath(std::u16string path) {
+  if (auto kept = KeepName({path, {}})) return kept;
+  return KeepName(SystemNameOf(std::move(path)));
+}
+
+std::wstring FileCallPath(std::string_view path) { return AsWideString(ExtendedPath(WideFromCp932(path))); }
+
+std::wstring ShellCallPath(std::string_view path) {
+  std::u16string wide = WideFromCp932(path);
+  if (wide.size() < MAX_PATH) return AsWideString(wide);
+  const std::u16string shortPath = ShortPathOf(wide);
+  // Without a short form the call gets the path itself, and fails as it must.
+  return AsWideString(shortPath.empty() ? wide : shortPath);
 }
 
 }  // namespace platform::win32

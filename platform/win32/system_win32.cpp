@@ -10,7 +10,7 @@ using GlobalMemoryStatusExFunction = BOOL(WINAPI*)(LPMEMORYSTATUSEX);
 
 // Only NT-family kernels from 2000 on have it; the 9x family keeps the 32-bit query.
 GlobalMemoryStatusExFunction FindGlobalMemoryStatusEx() {
-  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const HMODULE kernel = GetModuleHandleW(L"kernel32.dll");
   if (kernel == nullptr) return nullptr;
   return reinterpret_cast<GlobalMemoryStatusExFunction>(
       reinterpret_cast<void*>(GetProcAddress(kernel, "GlobalMemoryStatusEx")));
@@ -19,9 +19,11 @@ GlobalMemoryStatusExFunction FindGlobalMemoryStatusEx() {
 }  // namespace
 
 bool SystemWin32::IsNtFamily() {
-  OSVERSIONINFOA version = {};
+  OSVERSIONINFOW version = {};
   version.dwOSVersionInfoSize = sizeof version;
-  return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+  // The 9x family reports its own platform, or fails where it lacks the
+  // wide call: either way not NT.
+  return GetVersionExW(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
 LocalTime SystemWin32::Now() {
@@ -49,7 +51,7 @@ void SystemWin32::EnableShutdownPrivilege() {
   TOKEN_PRIVILEGES privileges = {};
   privileges.PrivilegeCount = 1;
   privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-  if (LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
+  if (LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) {
     AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
   }
   CloseHandle(token);

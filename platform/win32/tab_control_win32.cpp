@@ -12,6 +12,7 @@
 #include <string>
 
 #include "platform/ui/tab_control.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/win_controls_win32.h"
 
 namespace ui::win32 {
@@ -21,7 +22,7 @@ namespace {
 class TabControlWin32 final : public WinControlPeer {
  public:
   explicit TabControlWin32(TabControl& tabs) : WinControlPeer(tabs), tabs_(tabs) {
-    CreateChild(WC_TABCONTROLA, TCS_MULTILINE, 0, "");
+    CreateChild(WC_TABCONTROLW, TCS_MULTILINE, 0, "");
     InsertTabs();
     Apply(Property::ItemIndex);
     LeavePageArea();
@@ -35,7 +36,7 @@ class TabControlWin32 final : public WinControlPeer {
 
   LRESULT OnNotify(const NMHDR& header) override {
     if (header.code == TCN_SELCHANGE && !IsMuted()) {
-      tabs_.SignalTabChosen(static_cast<int>(SendMessageA(Hwnd(), TCM_GETCURSEL, 0, 0)));
+      tabs_.SignalTabChosen(static_cast<int>(SendMessageW(Hwnd(), TCM_GETCURSEL, 0, 0)));
     }
     return 0;
   }
@@ -43,18 +44,18 @@ class TabControlWin32 final : public WinControlPeer {
  private:
   void Apply(Property property) override {
     if (property == Property::ItemIndex) {
-      Muted([&] { SendMessageA(Hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(tabs_.TabIndex()), 0); });
+      Muted([&] { SendMessageW(Hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(tabs_.TabIndex()), 0); });
     }
   }
 
   void InsertTabs() {
     const auto& captions = tabs_.Tabs();
     for (std::size_t i = 0; i < captions.size(); ++i) {
-      std::string caption = captions[i];
-      TCITEMA item{};
+      std::wstring caption = platform::win32::Wide(captions[i]);
+      TCITEMW item{};
       item.mask = TCIF_TEXT;
       item.pszText = caption.data();
-      SendMessageA(Hwnd(), TCM_INSERTITEMA, i, reinterpret_cast<LPARAM>(&item));
+      SendMessageW(Hwnd(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     }
   }
 
@@ -63,7 +64,7 @@ class TabControlWin32 final : public WinControlPeer {
     RECT whole;
     GetClientRect(Hwnd(), &whole);
     RECT page = whole;
-    SendMessageA(Hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
+    SendMessageW(Hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&page));
     tabs_.SignalDisplayArea(Rect{static_cast<int>(page.left), static_cast<int>(page.top),
                                  static_cast<int>(std::max(page.right - page.left, LONG{0})),
                                  static_cast<int>(std::max(page.bottom - page.top, LONG{0}))});

@@ -43,11 +43,11 @@ class Tooltips {
     UINT_PTR id;
     bool isWindow;
     RECT rect;
-    std::string text;
+    std::wstring text;
   };
 
-  static TTTOOLINFOA ToolInfo(HWND container, UINT_PTR id);
-  static TTTOOLINFOA ToolInfo(const PendingTool& tool);
+  static TTTOOLINFOW ToolInfo(HWND container, UINT_PTR id);
+  static TTTOOLINFOW ToolInfo(const PendingTool& tool);
   // Keeps the tool until the window exists, else gives it to the window.
   void Add(PendingTool tool);
   void GiveToWindow(const PendingTool& tool);

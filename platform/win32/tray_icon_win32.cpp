@@ -2,18 +2,19 @@
 #include <shellapi.h>
 
 #include <algorithm>
-#include <cstring>
+#include <iterator>
 
 #include "platform/ui/form.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/win32/application_win32.h"
 #include "platform/win32/form_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
 namespace {
 
-// The notification-area icon through the first (88-byte) NOTIFYICONDATAA,
+// The notification-area icon through the first (152-byte) NOTIFYICONDATAW,
 // which every shell version accepts. Its mouse messages arrive at the owner
 // form's window as the callback message; a restarted shell announces its new
 // notification area with the registered message "TaskbarCreated".
@@ -23,7 +24,7 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
       : icon_(icon),
         form_(FormWin32::Of(icon.Owner())),
         app_(ApplicationWin32::Of(icon.Owner().Program())),
-        taskbarCreated_(RegisterWindowMessageA("TaskbarCreated")) {
+        taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
     form_.AddMessageHandler(TrayIcon::kCallbackMessage, *this);
     if (taskbarCreated_ != 0) form_.AddMessageHandler(taskbarCreated_, *this);
   }
@@ -35,26 +36,26 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
   TrayIconWin32& operator=(const TrayIconWin32&) = delete;
 
   void Add() override {
-    NOTIFYICONDATAA data = Data();
+    NOTIFYICONDATAW data = Data();
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data.uCallbackMessage = TrayIcon::kCallbackMessage;
     data.hIcon = app_.SmallIcon();
-    const std::string& tip = icon_.Tip();
-    std::memcpy(data.szTip, tip.data(), std::min(tip.size(), sizeof data.szTip - 1));
-    Shell_NotifyIconA(NIM_ADD, &data);
+    const std::wstring tip = platform::win32::Wide(icon_.Tip());
+    tip.copy(data.szTip, std::min(tip.size(), std::size(data.szTip) - 1));
+    Shell_NotifyIconW(NIM_ADD, &data);
     added_ = true;
   }
 
   void Remove() override {
-    NOTIFYICONDATAA data = Data();
-    Shell_NotifyIconA(NIM_DELETE, &data);
+    NOTIFYICONDATAW data = Data();
+    Shell_NotifyIconW(NIM_DELETE, &data);
     added_ = false;
   }
 
  private:
-  NOTIFYICONDATAA Data() const {
-    NOTIFYICONDATAA data = {};
-    data.cbSize = NOTIFYICONDATAA_V1_SIZE;
+  NOTIFYICONDATAW Data() const {
+    NOTIFYICONDATAW data = {};
+    data.cbSize = NOTIFYICONDATAW_V1_SIZE;
     data.hWnd = form_.Handle();
     data.uID = TrayIcon::kIconId;
     return data;

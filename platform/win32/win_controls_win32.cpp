@@ -20,17 +20,18 @@
 #include "platform/win32/container_win32.h"
 #include "platform/win32/first_use_win32.h"
 #include "platform/win32/form_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
 namespace {
 
 // Marks our child windows, so that a handle from a message can be mapped back to its peer.
-constexpr char kPeerProperty[] = "PelorinPeer";
+constexpr wchar_t kPeerProperty[] = L"PelorinPeer";
 
-std::string WindowText(HWND hwnd) {
-  std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)), '\0');
-  const int copied = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size() + 1));
+std::wstring WindowText(HWND hwnd) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)), L'\0');
+  const int copied = GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size() + 1));
   text.resize(static_cast<std::size_t>(std::max(copied, 0)));
   return text;
 }
@@ -53,17 +54,17 @@ WinControlPeer::~WinControlPeer() {
   container_.ControlGone(control_);
   if (hasTip_) container_.Tips().RemoveTool(container_.Handle(), reinterpret_cast<UINT_PTR>(hwnd_));
   if (hwnd_ != nullptr) {
-    RemovePropA(hwnd_, kPeerProperty);
+    RemovePropW(hwnd_, kPeerProperty);
     if (ownsWindow_) DestroyWindow(hwnd_);
   }
 }
 
 WinControlPeer* WinControlPeer::FromHandle(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;
-  return static_cast<WinControlPeer*>(GetPropA(hwnd, kPeerProperty));
+  return static_cast<WinControlPeer*>(GetPropW(hwnd, kPeerProperty));
 }
 
-void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exStyle, const std::string& text) {
+void WinControlPeer::CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text) {
   const Rect& bounds = control_.Bounds();
   style |= WS_CHILD | WS_CLIPSIBLINGS | GroupStyle();
   if (control_.Visible()) style |= WS_VISIBLE;
@@ -71,10 +72,10 @@ void WinControlPeer::CreateChild(const char* className, DWORD style, DWORD exSty
   if (control_.TabStop()) style |= WS_TABSTOP;
   // Under the manifest even a button or an edit is a common control.
   platform::win32::EnsureCommonControls();
-  const HWND hwnd = CreateWindowExA(exStyle, className, text.c_str(), style, bounds.left, bounds.top, bounds.width,
-                                    WindowHeight(), container_.Handle(), reinterpret_cast<HMENU>(UINT_PTR{id_}),
-                                    GetModuleHandleA(nullptr), nullptr);
-  if (hwnd == nullptr) throw platform::Error(std::string("CreateWindowExA failed: ") + className);
+  const HWND hwnd = CreateWindowExW(exStyle, className, platform::win32::Wide(text).c_str(), style, bounds.left,
+                                    bounds.top, bounds.width, WindowHeight(), container_.Handle(),
+                                    reinterpret_cast<HMENU>(UINT_PTR{id_}), GetModuleHandleW(nullptr), nullptr);
+  if (hwnd == nullptr) throw platform::Error("CreateWindowExW failed: " + platform::win32::Narrow(className));
   ownsWindow_ = true;
   Attach(hwnd);
 }
@@ -96,16 +97,16 @@ DWORD WinControlPeer::GroupStyle() const {
 
 void WinControlPeer::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropA(hwnd_, kPeerProperty, this);
+  SetPropW(hwnd_, kPeerProperty, this);
   font_ = MakeFont(control_.Font());
-  SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+  SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
   // Last in the tab order so far: creation order is the default tab order.
   SetWindowPos(hwnd_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   UpdateTip();
 }
 
 void WinControlPeer::Defer(WPARAM value) {
-  PostMessageA(container_.Handle(), kDeferredMessage, value, reinterpret_cast<LPARAM>(hwnd_));
+  PostMessageW(container_.Handle(), kDeferredMessage, value, reinterpret_cast<LPARAM>(hwnd_));
 }
 
 void WinControlPeer::Update(Property property) {
@@ -125,7 +126,7 @@ void WinControlPeer::Update(Property property) {
       break;
     case Property::Font:
       font_ = MakeFont(control_.Font());
-      SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
+      SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), TRUE);
       break;
     case Property::Focus:
       ::SetFocus(hwnd_);
@@ -175,21 +176,21 @@ class EditWin32 final : public WinControlPeer {
  public:
   explicit EditWin32(Edit& edit) : WinControlPeer(edit), edit_(edit) {
     const DWORD style = ES_AUTOHSCROLL | (edit.ReadOnly() ? ES_READONLY : 0) | (edit.Centred() ? ES_CENTER : 0);
-    CreateChild("EDIT", style, WS_EX_CLIENTEDGE, edit.Text());
+    CreateChild(L"EDIT", style, WS_EX_CLIENTEDGE, edit.Text());
   }
 
   void OnCommand(WORD code) override {
     if (code == EN_SETFOCUS) edit_.SignalFocused();
-    if (code == EN_CHANGE && !IsMuted()) edit_.SignalTextChanged(WindowText(Hwnd()));
+    if (code == EN_CHANGE && !IsMuted()) edit_.SignalTextChanged(platform::win32::AsUtf16(WindowText(Hwnd())));
   }
 
  private:
   void Apply(Property property) override {
     if (property == Property::Text) {
       // SetWindowText sends EN_CHANGE, which is no typing of the user's.
-      Muted([&] { SetWindowTextA(Hwnd(), edit_.Text().c_str()); });
+      Muted([&] { SetWindowTextW(Hwnd(), platform::win32::Wide(edit_.Text()).c_str()); });
     } else if (property == Property::ReadOnly) {
-      SendMessageA(Hwnd(), EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE, 0);
+      SendMessageW(Hwnd(), EM_SETREADONLY, edit_.ReadOnly() ? TRUE : FALSE, 0);
     }
   }
 
@@ -199,7 +200,7 @@ class EditWin32 final : public WinControlPeer {
 class ButtonWin32 final : public WinControlPeer {
  public:
   explicit ButtonWin32(Button& button) : WinControlPeer(button), button_(button) {
-    CreateChild("BUTTON", (button.IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, 0, button.Caption());
+    CreateChild(L"BUTTON", (button.IsDefault() ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_NOTIFY, 0, button.Caption());
   }
 
   void OnCommand(WORD code) override {
@@ -209,7 +210,7 @@ class ButtonWin32 final : public WinControlPeer {
 
  private:
   void Apply(Property property) override {
-    if (property == Property::Text) SetWindowTextA(Hwnd(), button_.Caption().c_str());
+    if (property == Property::Text) SetWindowTextW(Hwnd(), platform::win32::Wide(button_.Caption()).c_str());
     // Whether it shows the default frame depends on the focus too: the form decides.
     if (property == Property::Style) FormWin32::Of(button_.OwnerForm()).ShowDefaultFrame();
   }
@@ -220,21 +221,21 @@ class ButtonWin32 final : public WinControlPeer {
 class CheckBoxWin32 final : public WinControlPeer {
  public:
   explicit CheckBoxWin32(CheckBox& box) : WinControlPeer(box), box_(box) {
-    CreateChild("BUTTON", BS_AUTOCHECKBOX | BS_NOTIFY, 0, box.Caption());
+    CreateChild(L"BUTTON", BS_AUTOCHECKBOX | BS_NOTIFY, 0, box.Caption());
     Apply(Property::Checked);
   }
 
   void OnCommand(WORD code) override {
     if (code == BN_SETFOCUS) box_.SignalFocused();
     if (code == BN_CLICKED && !IsMuted()) {
-      box_.SignalToggled(SendMessageA(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED);
+      box_.SignalToggled(SendMessageW(Hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED);
     }
   }
 
  private:
   void Apply(Property property) override {
     if (property == Property::Checked) {
-      Muted([&] { SendMessageA(Hwnd(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0); });
+      Muted([&] { SendMessageW(Hwnd(), BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0); });
     }
   }
 
@@ -244,20 +245,20 @@ class CheckBoxWin32 final : public WinControlPeer {
 class ComboBoxWin32 final : public WinControlPeer {
  public:
   explicit ComboBoxWin32(ComboBox& box) : WinControlPeer(box), box_(box) {
-    CreateChild("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "");
+    CreateChild(L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, "");
     look_.emplace(Hwnd());
     // The list that drops down asks for its colours as the box's own part.
     COMBOBOXINFO info = {};
     info.cbSize = sizeof info;
     if (GetComboBoxInfo(Hwnd(), &info) && info.hwndList != nullptr) {
       list_ = info.hwndList;
-      SetPropA(list_, kPeerProperty, this);
+      SetPropW(list_, kPeerProperty, this);
     }
     Apply(Property::Items);
     Apply(Property::Style);
   }
   ~ComboBoxWin32() override {
-    if (list_ != nullptr) RemovePropA(list_, kPeerProperty);
+    if (list_ != nullptr) RemovePropW(list_, kPeerProperty);
   }
 
   // Disabled, it keeps the platform's greyed look.
@@ -266,7 +267,7 @@ class ComboBoxWin32 final : public WinControlPeer {
   void OnCommand(WORD code) override {
     if (code == CBN_SETFOCUS) box_.SignalFocused();
     if (code == CBN_SELCHANGE && !IsMuted()) {
-      box_.SignalSelected(static_cast<int>(SendMessageA(Hwnd(), CB_GETCURSEL, 0, 0)));
+      box_.SignalSelected(static_cast<int>(SendMessageW(Hwnd(), CB_GETCURSEL, 0, 0)));
     }
   }
 
@@ -277,16 +278,18 @@ class ComboBoxWin32 final : public WinControlPeer {
   void Apply(Property property) override {
     if (property == Property::Color) InvalidateRect(Hwnd(), nullptr, TRUE);
     if (property == Property::Style) {
-      if (box_.ItemHeight() > 0) SendMessageA(Hwnd(), CB_SETITEMHEIGHT, 0, box_.ItemHeight());
+      if (box_.ItemHeight() > 0) SendMessageW(Hwnd(), CB_SETITEMHEIGHT, 0, box_.ItemHeight());
       look_->Set(box_.Flat(), box_.AutoDropDown());
     }
     Muted([&] {
       if (property == Property::Items) {
-        SendMessageA(Hwnd(), CB_RESETCONTENT, 0, 0);
-        for (const auto& item : box_.Items()) SendMessageA(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        SendMessageW(Hwnd(), CB_RESETCONTENT, 0, 0);
+        for (const auto& item : box_.Items()) {
+          SendMessageW(Hwnd(), CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::win32::Wide(item).c_str()));
+        }
       }
       if (property == Property::Items || property == Property::ItemIndex) {
-        SendMessageA(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(box_.ItemIndex()), 0);
+        SendMessageW(Hwnd(), CB_SETCURSEL, static_cast<WPARAM>(box_.ItemIndex()), 0);
       }
     });
   }
@@ -303,7 +306,7 @@ class SpinButtonWin32 final : public WinControlPeer {
 
  public:
   explicit SpinButtonWin32(SpinButton& spin) : WinControlPeer(spin), spin_(spin) {
-    CreateChild(UPDOWN_CLASSA, spin.Horizontal() ? UDS_HORZ : 0, 0, "");
+    CreateChild(UPDOWN_CLASSW, spin.Horizontal() ? UDS_HORZ : 0, 0, "");
     Apply(Property::Range);
   }
 
@@ -320,10 +323,10 @@ class SpinButtonWin32 final : public WinControlPeer {
  private:
   void Apply(Property property) override {
     if (property == Property::Range) {
-      SendMessageA(Hwnd(), UDM_SETRANGE32, static_cast<WPARAM>(spin_.Min()), static_cast<LPARAM>(spin_.Max()));
+      SendMessageW(Hwnd(), UDM_SETRANGE32, static_cast<WPARAM>(spin_.Min()), static_cast<LPARAM>(spin_.Max()));
     }
     if (property == Property::Range || property == Property::Position) {
-      SendMessageA(Hwnd(), UDM_SETPOS32, 0, static_cast<LPARAM>(spin_.Position()));
+      SendMessageW(Hwnd(), UDM_SETPOS32, 0, static_cast<LPARAM>(spin_.Position()));
     }
   }
 
@@ -379,8 +382,8 @@ class PanelWin32 final : public WinControlPeer, public ContainerWin32 {
   void Apply(Property property) override {
     if (property == Property::Color) InvalidateRect(Handle(), nullptr, FALSE);
     if (property == Property::Style) {
-      const LONG exStyle = GetWindowLongA(Handle(), GWL_EXSTYLE) & ~WS_EX_STATICEDGE;
-      SetWindowLongA(Handle(), GWL_EXSTYLE, exStyle | static_cast<LONG>(EdgeStyle()));
+      const LONG exStyle = GetWindowLongW(Handle(), GWL_EXSTYLE) & ~WS_EX_STATICEDGE;
+      SetWindowLongW(Handle(), GWL_EXSTYLE, exStyle | static_cast<LONG>(EdgeStyle()));
       SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     }

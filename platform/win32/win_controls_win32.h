@@ -18,7 +18,7 @@ namespace ui::win32 {
 
 class ContainerWin32;
 
-constexpr char kPanelClassName[] = "PelorinPanel";
+constexpr wchar_t kPanelClassName[] = L"PelorinPanel";
 // Posted by WinControlPeer::Defer to its container: WPARAM the value, LPARAM the child.
 constexpr UINT kDeferredMessage = WM_APP + 1;
 
@@ -47,7 +47,7 @@ class WinControlPeer : public Peer {
   ~WinControlPeer() override;
 
   // Creates the child window of a standard class in the control's container.
-  void CreateChild(const char* className, DWORD style, DWORD exStyle, const std::string& text);
+  void CreateChild(const wchar_t* className, DWORD style, DWORD exStyle, const std::string& text);
   // Takes a window made elsewhere (a panel makes its own).
   void Attach(HWND hwnd);
   // The properties beyond the common ones.

@@ -4,21 +4,22 @@
 
 #include "platform/error.h"
 #include "platform/ui/application.h"
+#include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
 
-void RegisterWindowClass(const char* className, HICON icon, HICON smallIcon) {
-  WNDCLASSEXA wc = {};
+void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon) {
+  WNDCLASSEXW wc = {};
   wc.cbSize = sizeof wc;
   wc.lpfnWndProc = &Window::WindowProc;
-  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.hInstance = GetModuleHandleW(nullptr);
   wc.hIcon = icon;
   wc.hIconSm = smallIcon;
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.lpszClassName = className;
   // A second application object in the same process finds the class there.
-  if (RegisterClassExA(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
-    throw platform::Error(std::string("RegisterClassExA failed: ") + className);
+  if (RegisterClassExW(&wc) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+    throw platform::Error("RegisterClassExW failed: " + platform::win32::Narrow(className));
   }
 }
 
@@ -26,18 +27,18 @@ Window::~Window() {
   Destroy();
 }
 
-void Window::Create(const char* className, DWORD exStyle, DWORD style, const std::string& title, const RECT& rect,
+void Window::Create(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& title, const RECT& rect,
                     HWND parent) {
-  CreateWindowExA(exStyle, className, title.c_str(), style, rect.left, rect.top, rect.right - rect.left,
-                  rect.bottom - rect.top, parent, nullptr, GetModuleHandleA(nullptr), this);
-  if (hwnd_ == nullptr) throw platform::Error(std::string("CreateWindowExA failed: ") + className);
+  CreateWindowExW(exStyle, className, platform::win32::Wide(title).c_str(), style, rect.left, rect.top,
+                  rect.right - rect.left, rect.bottom - rect.top, parent, nullptr, GetModuleHandleW(nullptr), this);
+  if (hwnd_ == nullptr) throw platform::Error("CreateWindowExW failed: " + platform::win32::Narrow(className));
 }
 
 void Window::Destroy() {
   if (hwnd_ == nullptr) return;
   const HWND hwnd = hwnd_;
   hwnd_ = nullptr;
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
   DestroyWindow(hwnd);
 }
 
@@ -46,7 +47,7 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(hwnd_, message, wParam, lParam);
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
 void Window::ReportError(const char* text) {
@@ -58,18 +59,18 @@ void Window::ReportError(const char* text) {
 }
 
 LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (message == WM_NCCREATE) {
-    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     self->hwnd_ = hwnd;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
-  if (self == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (self == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   if (message == WM_NCDESTROY) {
     // The system destroyed the window (its owner went first): forget it.
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   }
   try {
     return self->HandleMessage(message, wParam, lParam);

@@ -1,7 +1,9 @@
 #pragma once
 // The one window procedure of the backend. Each window object is found from
 // its HWND (handed over in lpCreateParams at WM_NCCREATE) and gets its
-// messages through HandleMessage; no exception leaves the procedure.
+// messages through HandleMessage; no exception leaves the procedure. The
+// windows are Unicode windows, so that typed text arrives whole whatever the
+// system's code page.
 
 #include <windows.h>
 
@@ -14,7 +16,7 @@ class Application;
 namespace ui::win32 {
 
 // Registers a window class served by the backend's window procedure.
-void RegisterWindowClass(const char* className, HICON icon, HICON smallIcon);
+void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
 
 class Window {
  public:
@@ -28,7 +30,7 @@ class Window {
   // Destroys the window if Destroy has not run yet.
   virtual ~Window();
 
-  void Create(const char* className, DWORD exStyle, DWORD style, const std::string& title, const RECT& rect,
+  void Create(const wchar_t* className, DWORD exStyle, DWORD style, const std::string& title, const RECT& rect,
               HWND parent);
   // Detaches the object and destroys the window: derived destructors call it
   // first, so that no message reaches a half-destroyed object.
@@ -40,7 +42,7 @@ class Window {
   Application& App() const { return app_; }
 
  private:
-  friend void RegisterWindowClass(const char* className, HICON icon, HICON smallIcon);
+  friend void RegisterWindowClass(const wchar_t* className, HICON icon, HICON smallIcon);
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   // The application's error report: a message box with the error's text.
   void ReportError(const char* text);

@@ -103,6 +103,29 @@ TEST_F(DataChange, OkWritesTheEditedFieldsIntoTheSelectedSlotOnly) {
   EXPECT_EQ(test::Shows(f.App.MainWindow().Images[1]->Picture()), "shell:C:\\Bin\\new.exe");
 }
 
+TEST_F(DataChange, ATypedCharacterWithoutACodePage932FormIsNamedAndNotSaved) {
+  Start();
+  LoadSlot(1);
+  uit::Script script(f.Ui);
+  script.ExpectModal("Form11", [&](ui::Form& dialog) {
+    TForm11& change = f.Change();
+    uit::Type(change.Fields.Notify, u"--caf\u00E9");
+    auto message = script.ExpectMessageBox(platform::MessageResult::Ok);
+    uit::ClickButton(change.Button1);
+    EXPECT_EQ(message.Text(), "「実行時引数」に保存できない文字が含まれています");
+    EXPECT_EQ(message.Style(), platform::MessageStyle::Error);
+    EXPECT_TRUE(dialog.Visible());
+    EXPECT_EQ(dialog.ActiveControl(), &change.Fields.Notify);
+    EXPECT_EQ(f.Saves(), 0);
+    uit::Type(change.Fields.Notify, "--cafe");
+    uit::ClickButton(change.Button1);
+  });
+  f.Change().ShowModal();
+  script.Done();
+  EXPECT_EQ(f.State().Item(0, 1).Notify, "--cafe");
+  EXPECT_EQ(f.Saves(), 1);
+}
+
 TEST_F(DataChange, CancelWritesNothing) {
   Start();
   LoadSlot(1);

@@ -44,6 +44,21 @@ TEST(ResolveShortcutTest, ShowCommandsMapToShowSizes) {
   }
 }
 
+TEST(ResolveShortcutTest, TargetOutsideTheCodePageComesByItsShortFormOrNotAtAll) {
+  platform::headless::FakeShellLinks links;
+  links.SetLink("C:\\a.lnk", {"", "-a", "C:\\Work", "", "", 0, 1});
+  links.SetTargetName("C:\\a.lnk", {u"C:\\도구\\tool.exe", u"C:\\5B8F~1\\tool.exe"});
+  ShortcutInfo info = kUntouched;
+  ASSERT_TRUE(ResolveShortcut(links, "C:\\a.lnk", info));
+  EXPECT_EQ(info, (ShortcutInfo{"C:\\5B8F~1\\tool.exe", "-a", "C:\\Work", "", "", 0, 0}));
+
+  // Empty, as for a link without a file-system target: the caller keeps the link itself.
+  links.SetTargetName("C:\\a.lnk", {u"C:\\도구\\tool.exe", u""});
+  info = kUntouched;
+  ASSERT_TRUE(ResolveShortcut(links, "C:\\a.lnk", info));
+  EXPECT_EQ(info.TargetPath, "");
+}
+
 TEST(ResolveShortcutTest, UnreadableLinkLeavesInfoAsItWas) {
   platform::headless::FakeShellLinks links;
   ShortcutInfo info = kUntouched;

@@ -141,6 +141,14 @@ TEST(MainMenu, ArrangeControlWindowBesideTheMainWindow) {
   main.SetLeft(600);
   main.N6Click();
   EXPECT_EQ(f.App.ControlWindow().Left(), 440);
+  // On a second monitor its own middle decides, not the primary screen's.
+  uit::SetMonitors(f.Ui, {{{0, 0, 1024, 768}, {0, 0, 1024, 738}}, {{1024, 0, 1280, 1024}, {1024, 0, 1280, 994}}});
+  main.SetLeft(1100);
+  main.N6Click();
+  EXPECT_EQ(f.App.ControlWindow().Left(), 1100 + main.Width() - 50);
+  main.SetLeft(1700);
+  main.N6Click();
+  EXPECT_EQ(f.App.ControlWindow().Left(), 1540);
 }
 
 TEST(Keys, LowerCaseCShowsTheControlWindowWhereItIs) {

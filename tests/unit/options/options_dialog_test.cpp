@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -138,6 +139,20 @@ TEST(OptionsDialog, EveryOpeningStartsOnTheFirstPageAlone) {
       uit::ClickButton(d.Button7);
     });
   }
+}
+
+TEST(OptionsDialog, GrownByMoreRowsOfTabsItStaysCentred) {
+  OptionsFixture f;
+  ui::FontSpec wide = f.Dialog().TabC.Font();
+  wide.height *= 2;
+  f.Dialog().TabC.SetFont(wide);
+  const int plannedHeight = f.Dialog().Height();
+  f.Open([&](TForm6& d) {
+    EXPECT_GT(d.Height(), plannedHeight);
+    const int middle = d.Top() + d.Height() / 2;
+    EXPECT_LE(std::abs(middle - f.Ui.ScreenSize().height / 2), 1);
+    uit::ClickButton(d.Button7);
+  });
 }
 
 TEST(OptionsDialog, EdgeHidingSwitchesItsControls) {

@@ -192,6 +192,9 @@ TEST(PanelManager, RenameAndAddTakeANonEmptyNameAndCancelTakesThemBack) {
       uit::Type(form9.Names, "");
       EXPECT_EQ(w.Refused(form9.diside), "パネル名を指定してください");
       EXPECT_TRUE(prompt.Visible());
+      uit::Type(form9.Names, u"\uD55C\uAE00");  // Korean letters: no code page 932 form
+      EXPECT_EQ(w.Refused(form9.diside), "「パネル名」に保存できない文字が含まれています");
+      EXPECT_TRUE(prompt.Visible());
       uit::Type(form9.Names, "キュー");
       uit::ClickButton(form9.diside);
     });

@@ -18,6 +18,8 @@ namespace {
 // How long one probe call waits inside Wine before the host looks again
 // whether the program still runs.
 constexpr Milliseconds kWaitSlice = 1s;
+// How long a key's effect may take before the key counts as lost.
+constexpr Milliseconds kKeyRetryWait = 5s;
 
 std::string CurrentTestName() {
   const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
@@ -208,11 +210,19 @@ void Program::PickMenuItem(const std::string& text) const {
 }
 
 void Program::CancelMenu() const {
-  auto menus = WaitForPopupMenus();
-  state_->probe().PostKeys(menus.back().window.hwnd, {"escape"}, false);
-  if (!state_->probe().WaitGone(menus.back().window.hwnd, kDefaultTimeout)) {
-    throw std::runtime_error("the menu did not close on Escape: " + state_->Situation());
+  const std::uint32_t menu = WaitForPopupMenus().back().window.hwnd;
+  // Under Wine a key right after another program's window went is now and
+  // then lost: once more when the menu stays. Not sooner: the menu loop
+  // takes a second Escape for the menu it opened from.
+  for (const Milliseconds wait : {kKeyRetryWait, kDefaultTimeout}) {
+    try {
+      state_->probe().PostKeys(menu, {"escape"}, false);
+    } catch (const std::exception&) {
+      // Gone since the last look: the wait below sees it.
+    }
+    if (state_->probe().WaitGone(menu, wait)) return;
   }
+  throw std::runtime_error("the menu did not close on Escape: " + state_->Situation());
 }
 
 const Probe& Program::GetProbe() const { return state_->probe(); }

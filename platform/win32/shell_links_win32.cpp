@@ -61,9 +61,20 @@ std::string LinkText(Read read) {
   return text;
 }
 
-// The link's target, whole: the shell cuts a path at the buffer's size
-// without saying so, so the buffer holds the longest path there is.
+// The link's target, whole. Its ID list names the target in UTF-16, as the
+// shell starts it; Wine's GetPath gives the copy of the path it keeps in the
+// system code page, with '?' for other characters. A target the ID list
+// cannot name (none, or past MAX_PATH) comes from GetPath: the shell cuts a
+// path at the buffer's size without saying so, so the buffer holds the
+// longest path there is.
 std::u16string LinkTarget(IShellLinkW& link) {
+  LPITEMIDLIST list = nullptr;
+  if (SUCCEEDED(link.GetIDList(&list)) && list != nullptr) {
+    wchar_t path[MAX_PATH] = {};
+    const BOOL named = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    if (named && path[0] != L'\0') return std::u16string(AsUtf16(path));
+  }
   constexpr int kLongestPath = 32768;
   std::wstring buffer(kLongestPath, L'\0');
   WIN32_FIND_DATAW findData;

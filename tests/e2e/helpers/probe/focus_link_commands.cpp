@@ -59,6 +59,20 @@ std::string LinkText(Getter getter) {
   return Utf8(buffer);
 }
 
+// The target as the link's ID list names it, as the shell starts it. Wine's
+// GetPath gives the copy of the path it keeps in the system code page, with
+// '?' for other characters; a link without an ID list has only that.
+std::string LinkTarget(IShellLinkW& link) {
+  LPITEMIDLIST list = nullptr;
+  if (SUCCEEDED(link.GetIDList(&list)) && list != nullptr) {
+    wchar_t path[MAX_PATH] = L"";
+    const BOOL named = SHGetPathFromIDListW(list, path);
+    CoTaskMemFree(list);
+    if (named) return Utf8(path);
+  }
+  return LinkText([&](wchar_t* text, int size) { return link.GetPath(text, size, nullptr, 0); });
+}
+
 }  // namespace
 
 int Focus(const Words& words) {
@@ -92,7 +106,7 @@ int ReadLink(const Words& words) {
   if (FAILED(shellLink.File().Load(Wide(link).c_str(), STGM_READ))) throw Failure("cannot load the link " + link);
   IShellLinkW& read = shellLink.Link();
   Record()
-      .Text("target", LinkText([&](wchar_t* text, int size) { return read.GetPath(text, size, nullptr, 0); }))
+      .Text("target", LinkTarget(read))
       .Text("arguments", LinkText([&](wchar_t* text, int size) { return read.GetArguments(text, size); }))
       .Text("folder", LinkText([&](wchar_t* text, int size) { return read.GetWorkingDirectory(text, size); }))
       .WriteTo(stdout);

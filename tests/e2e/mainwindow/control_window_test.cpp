@@ -1,6 +1,7 @@
 // The control window and the panel manager as a user works them: the four
-// arrows and the panel list switch the main window's panel, the menu turns
-// translucency on and off, the manager's buttons change the panels.
+// arrows and the panel list switch the main window's panel (the list's
+// names the same under every code page), the menu turns translucency on
+// and off, the manager's buttons change the panels.
 
 #include <string>
 #include <vector>
@@ -33,8 +34,10 @@ void WaitForItems(const E2eSession& s, const Window& main, const Grid& grid, int
   WaitForPixels(s, main, name, [&](const Pixels& p) { return ShownItems(p, grid) == count; });
 }
 
-TEST(ControlWindow, TheFourArrowsAndThePanelListSwitchPanels) {
-  E2eSession s;
+using ControlWindow = InEveryLocale;
+
+TEST_P(ControlWindow, TheFourArrowsAndThePanelListSwitchPanels) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   Program app = s.StartPelorin(PanelFiles(FourPanels(s), kBothWindows));
   Window main = app.WaitForWindow({.title = "Pelorin"});
@@ -70,7 +73,9 @@ TEST(ControlWindow, TheFourArrowsAndThePanelListSwitchPanels) {
   EXPECT_EQ(CrLfLines(s.ReadFile("opt.dat")).at(4), "1") << "CurrentPanel not saved";
 }
 
-TEST(ControlWindow, TranslucencyOnAndOffFromTheMenu) {
+INSTANTIATE_TEST_SUITE_P(, ControlWindow, EveryLocale(), LocaleTestName);
+
+TEST(ControlWindowTranslucency, OnAndOffFromTheMenu) {
   E2eSession s;
   ParkPointer(s);
   Program app = s.StartPelorin(PanelFiles(FourPanels(s), kBothWindows));

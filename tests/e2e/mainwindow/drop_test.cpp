@@ -1,5 +1,7 @@
 // Files, folders and shortcuts dropped from the shell onto the main window:
-// registered at once, or through the drop menu and the Data Chenge dialog.
+// registered at once (as code page 932 bytes, or by their short paths,
+// under every system code page), or through the drop menu and the Data
+// Chenge dialog.
 
 #include <filesystem>
 #include <string>
@@ -32,17 +34,20 @@ std::string FileWithPathLength(const E2eSession& s, std::size_t length) {
 
 std::vector<std::string> SavedPaths(const E2eSession& s) { return ItemPaths(s.ReadFile("svf.itd")); }
 
-TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull) {
-  E2eSession s;
+using DropRegistration = InEveryLocale;
+
+TEST_P(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   std::vector<Item> items = Items(s, 11);
   Program app = s.StartPelorin(DataFiles(items, {.ddCheck = false}));
   Window main = app.WaitForWindow({.title = "Pelorin"});
 
-  const std::string document = s.WindowsPath(s.WriteFile("docs/メモ.txt", "memo"));
+  // 予 and ソ end in the byte of a backslash.
+  const std::string document = s.WindowsPath(s.WriteFile("docs/予定ソメモ.txt", "memo"));
   const std::string folder = s.WindowsPath(s.WriteFile("フォルダ/keep.txt", "").parent_path());
-  const std::string target = s.WindowsPath(s.StageHelper("launch_recorder.exe", "bin/target.exe"));
-  const std::string link = s.WindowsPath(s.StageDir()) + "\\target.lnk";
+  const std::string target = s.WindowsPath(s.StageHelper("launch_recorder.exe", "ツール/表示/target.exe"));
+  const std::string link = s.WindowsPath(s.StageDir()) + "\\ツール.lnk";
   s.GetProbe().MakeLink(link, target);
   const std::string longPath = FileWithPathLength(s, 258);
   const std::string tooMany = s.WindowsPath(s.WriteFile("extra.txt", ""));
@@ -57,6 +62,7 @@ TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull)
   ASSERT_EQ(paths.size(), 15u);
   EXPECT_EQ(std::vector<std::string>(paths.begin() + 11, paths.end()),
             (std::vector<std::string>{document, folder, target, longPath}));
+  EXPECT_EQ(CrLfLines(s.ReadFile("svf.itd")).at(11 * 10 + 1), ToCp932(document)) << "not code page 932 bytes";
   EXPECT_EQ(paths[14].size(), 258u) << "the long name was cut";
   EXPECT_TRUE(app.Dialogs().empty()) << "the limit message came more than once";
   s.Screenshot(main, "after-drop");
@@ -65,8 +71,9 @@ TEST(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFull)
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShortPaths) {
-  E2eSession s;
+// Hangul is outside code page 932 but inside the Korean system's.
+TEST_P(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShortPaths) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   const auto hangul = s.StageHelper("launch_recorder.exe", "items/도구.exe");
   // A folder of 300 characters: Wine cannot start a program whose real path
@@ -80,7 +87,7 @@ TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShor
   Program app = s.StartPelorin(DataFiles({ItemFor(storedLong, "kept")}, {.ddCheck = false}));
   Window main = app.WaitForWindow({.title = "Pelorin"});
   EXPECT_TRUE(app.Dialogs().empty()) << "an existing item was offered for deletion";
-  s.DropFiles(main, {s.WindowsPath(hangul), longFolder}, 20, 20, true);
+  s.DropFiles(main, {s.WindowsPath(hangul), longFolder}, 20, 20);
   Await("two registrations saved", [&] { return SavedPaths(s).size() == 3; });
   const std::vector<std::string> paths = SavedPaths(s);
   EXPECT_EQ(paths[0], storedLong);
@@ -109,6 +116,8 @@ TEST(DropRegistration, NamesOutsideTheCodePageAndPathsPastMaxPathComeByTheirShor
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, DropRegistration, EveryLocale(), LocaleTestName);
 
 TEST(DropMenu, EachDroppedNameGetsTheMenuAnsweredByKeys) {
   E2eSession s;

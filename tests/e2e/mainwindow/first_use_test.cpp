@@ -1,7 +1,7 @@
 // The dialogs are made with their first show: none exists before, and one
 // opened for the first time after the panels and the items changed shows
-// what that state gives. (The other end-to-end tests open every dialog for
-// the first time too.)
+// what that state gives, the same texts under every code page. (The other
+// end-to-end tests open every dialog for the first time too.)
 
 #include <algorithm>
 #include <string>
@@ -25,11 +25,14 @@ std::vector<std::string> TextsOf(const E2eSession& s, const Window& window, cons
   return texts;
 }
 
-TEST(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
-  E2eSession s;
+using FirstUse = InEveryLocale;
+
+TEST_P(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   const std::string tool = s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/tool.exe"));
-  const std::string dropped = s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/dropped.exe"));
+  // 表 ends in the byte of a backslash.
+  const std::string dropped = s.WindowsPath(s.StageHelper("launch_recorder.exe", "ツール/表示/dropped.exe"));
   Program app = s.StartPelorin(PanelFiles({{"一番目", {ItemFor(tool, "ツール")}}, {"二番目", {}}}));
   Window main = app.WaitForWindow({.title = "Pelorin"});
   for (const char* title : {"Add Item", "Data Chenge", "Icon Chenge", "Option", "Panel Option", "Name", "Windowsの終了"}) {
@@ -84,6 +87,8 @@ TEST(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, FirstUse, EveryLocale(), LocaleTestName);
 
 }  // namespace
 }  // namespace e2e::mainwindow

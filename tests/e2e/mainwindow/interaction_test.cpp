@@ -1,5 +1,6 @@
 // The pointer and the keyboard on the main window: the right-click menu
-// and its commands, the key that shows the control window, the tips.
+// and its commands, the key that shows the control window, the tips. The
+// menu's and the tips' texts are the same under every code page.
 
 #include <string>
 #include <vector>
@@ -22,8 +23,10 @@ std::vector<Item> ThreeTools(const E2eSession& s) {
 // Where no button lies: the third row of a panel of three items.
 Point OnBackground(const Grid& grid) { return grid.Client(100, 90); }
 
-TEST(MainWindowMenu, ShowsItsEntriesAndDeletesTheItemLastPointedAt) {
-  E2eSession s;
+using ContextMenu = InEveryLocale;
+
+TEST_P(ContextMenu, ShowsItsEntriesAndDeletesTheItemLastPointedAt) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   const std::vector<Item> items = ThreeTools(s);
   Program app = s.StartPelorin(DataFiles(items));
@@ -70,6 +73,8 @@ TEST(MainWindowMenu, ShowsItsEntriesAndDeletesTheItemLastPointedAt) {
   EXPECT_EQ(app.WaitForExit(), 0);
   EXPECT_EQ(ItemPaths(s.ReadFile("svf.itd")), (std::vector<std::string>{items[0].path, items[2].path}));
 }
+
+INSTANTIATE_TEST_SUITE_P(, ContextMenu, EveryLocale(), LocaleTestName);
 
 TEST(MainWindowMenu, OpensTheControlPanel) {
   E2eSession s;
@@ -154,9 +159,11 @@ TEST(MainWindowKeys, LowerCaseCShowsTheControlWindow) {
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
+using MainWindowTips = InEveryLocale;
+
 // The tooltip windows come with the first pointing at their forms.
-TEST(MainWindowTips, FolderShowsItsPathAProgramItsHintAndASpinButtonItsOwn) {
-  E2eSession s;
+TEST_P(MainWindowTips, FolderShowsItsPathAProgramItsHintAndASpinButtonItsOwn) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   const auto folder = s.WriteFile("フォルダ/表示/keep.txt", "").parent_path();
   Item program = ItemFor(s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/tool.exe")), "tool");
@@ -201,6 +208,8 @@ TEST(MainWindowTips, FolderShowsItsPathAProgramItsHintAndASpinButtonItsOwn) {
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, MainWindowTips, EveryLocale(), LocaleTestName);
 
 }  // namespace
 }  // namespace e2e::mainwindow

@@ -1,6 +1,7 @@
 // A press on a button starts its item: a program with its arguments,
-// working folder and show command, or a folder as a cascading menu of its
-// contents whose entries start what they name.
+// working folder and show command (the same under every code page), or a
+// folder as a cascading menu of its contents whose entries start what they
+// name.
 
 #include <string>
 #include <vector>
@@ -11,12 +12,14 @@
 namespace e2e::mainwindow {
 namespace {
 
-TEST(MainWindowLaunch, PressStartsTheItemWithItsArgumentsFolderAndShowCommand) {
-  E2eSession s;
+using ItemLaunch = InEveryLocale;
+
+TEST_P(ItemLaunch, PressStartsTheItemWithItsArgumentsFolderAndShowCommand) {
+  E2eSession s(GetParam());
   ParkPointer(s);
-  const auto tool = s.StageHelper("launch_recorder.exe", "items/tool.exe");
-  // 表 ends in the byte of a backslash: the folder must still arrive whole.
-  const auto work = s.WriteFile("作業/表示/keep.txt", "").parent_path();
+  // 表 and ソ end in the byte of a backslash: the paths must still arrive whole.
+  const auto tool = s.StageHelper("launch_recorder.exe", "ツール/表示/tool.exe");
+  const auto work = s.WriteFile("作業/ソフト/keep.txt", "").parent_path();
 
   std::vector<Item> items(3, ItemFor(s.WindowsPath(tool), "tool"));
   items[0].notify = "-x \"two words\" 表示";
@@ -25,7 +28,7 @@ TEST(MainWindowLaunch, PressStartsTheItemWithItsArgumentsFolderAndShowCommand) {
   // Launching never runs it: a start of it would come between the records.
   items[0].sincro = s.WindowsPath(tool) + " /never";
   items[1].notify = "/max";
-  items[1].folder = s.WindowsPath(s.StageDir() / "items");
+  items[1].folder = s.WindowsPath(tool.parent_path());
   items[1].executeSize = 2;
   Program app = s.StartPelorin(DataFiles(items));
   Window main = app.WaitForWindow({.title = "Pelorin"});
@@ -38,7 +41,7 @@ TEST(MainWindowLaunch, PressStartsTheItemWithItsArgumentsFolderAndShowCommand) {
   };
   const std::vector<Expected> expected = {
       {"\"" + s.WindowsPath(tool) + "\" -x \"two words\" 表示", s.WindowsPath(work), 2},
-      {"\"" + s.WindowsPath(tool) + "\" /max", s.WindowsPath(s.StageDir() / "items"), 3},
+      {"\"" + s.WindowsPath(tool) + "\" /max", s.WindowsPath(tool.parent_path()), 3},
       // No folder: the shell starts it in the launcher's own.
       {"\"" + s.WindowsPath(tool) + "\"", s.WindowsPath(s.StageDir()), 1},
   };
@@ -70,6 +73,8 @@ TEST(MainWindowLaunch, PressStartsTheItemWithItsArgumentsFolderAndShowCommand) {
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, ItemLaunch, EveryLocale(), LocaleTestName);
 
 // menu/ holds two sub-folders with contents, an empty one, two files and a
 // hidden file.

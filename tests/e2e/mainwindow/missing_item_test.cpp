@@ -1,5 +1,6 @@
 // An item whose file has gone is offered for deletion when the panel is
-// drawn: OK deletes it, Cancel keeps it.
+// drawn: OK deletes it, Cancel keeps it. Items in folders whose names hold
+// the byte 0x5C in code page 932 (表, ソ) are found under every code page.
 
 #include <string>
 #include <vector>
@@ -17,9 +18,9 @@ struct MissingSetUp {
 };
 
 MissingSetUp StageTwoToolsAroundAMissingOne(const E2eSession& s) {
-  return {s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/first.exe")),
-          s.WindowsPath(s.StageDir() / "gone" / "missing.exe"),
-          s.WindowsPath(s.StageHelper("launch_recorder.exe", "items/last.exe"))};
+  return {s.WindowsPath(s.StageHelper("launch_recorder.exe", "ツール/表示/first.exe")),
+          s.WindowsPath(s.StageDir() / "ソフト" / "missing.exe"),
+          s.WindowsPath(s.StageHelper("launch_recorder.exe", "ツール/表示/last.exe"))};
 }
 
 DialogBox ExpectDeletionQuestion(const Program& app, const std::string& path) {
@@ -32,8 +33,10 @@ DialogBox ExpectDeletionQuestion(const Program& app, const std::string& path) {
   return box;
 }
 
-TEST(MainWindowMissingItem, OkDeletesIt) {
-  E2eSession s;
+using MainWindowMissingItem = InEveryLocale;
+
+TEST_P(MainWindowMissingItem, OkDeletesIt) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   const MissingSetUp items = StageTwoToolsAroundAMissingOne(s);
   Program app = s.StartPelorin(
@@ -57,7 +60,9 @@ TEST(MainWindowMissingItem, OkDeletesIt) {
   EXPECT_EQ(CrLfLines(s.ReadFile("svp.pld")).at(2), "2");
 }
 
-TEST(MainWindowMissingItem, CancelKeepsIt) {
+INSTANTIATE_TEST_SUITE_P(, MainWindowMissingItem, EveryLocale(), LocaleTestName);
+
+TEST(MainWindowMissingItemCancel, KeepsIt) {
   E2eSession s;
   ParkPointer(s);
   const MissingSetUp items = StageTwoToolsAroundAMissingOne(s);

@@ -1,15 +1,13 @@
 // The options dialog as a user works it: its eight pages, the spin buttons
 // with the maximum following, a hot key typed into its box, OK acting at
-// once, and the start-up shortcut made and removed.
+// once, and the start-up shortcut made and removed (under every code page).
 
 #include <algorithm>
 #include <filesystem>
 #include <functional>
-#include <set>
-#include <fstream>
-#include <iterator>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -214,11 +212,20 @@ TEST(OptionsDialog, PagesAndButtonsGoBelowAThirdRowOfTabs) {
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
-  E2eSession s;
+using StartupShortcut = InEveryLocale;
+
+// The exe lies in a folder whose name holds the byte 0x5C in code page 932:
+// the shortcut names it and its folder under every code page.
+TEST_P(StartupShortcut, TheOptionsDialogMakesItForTheRunningExeAndRemovesIt) {
+  E2eSession s(GetParam());
   ParkPointer(s);
   for (const fs::path& stale : StartupShortcuts("Pelorin.lnk")) fs::remove(stale);
-  Program app = s.StartPelorin(DataFiles({}));
+  const fs::path folder = "ソフト/表示";
+  for (const auto& [name, bytes] : DataFiles({})) s.WriteFile(folder / name, bytes);
+  const fs::path exe = s.StageDir() / folder / "Pelorin.exe";
+  fs::copy_file(WineEnvironment::PelorinExe(), exe);
+  Program app = s.Start(exe, {}, exe.parent_path());
+  app.SetMainWindow({.title = "Pelorin"});
   Window main = app.WaitForWindow({.title = "Pelorin"});
   Window dialog = OpenOptions(s, app, main);
   const Window tabs = ChildOfClass(s, dialog, "SysTabControl32");
@@ -230,12 +237,9 @@ TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
   EXPECT_EQ(PressAndAnswer(s, app, dialog, add), "ショートカットを作成しました");
   const std::vector<fs::path> made = StartupShortcuts("Pelorin.lnk");
   ASSERT_EQ(made.size(), 1u);
-  // The link names the exe it was made for.
-  const std::string bytes = [&] {
-    std::ifstream in(made.front(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  }();
-  EXPECT_NE(bytes.find("Pelorin.exe"), std::string::npos);
+  const LinkContents link = s.GetProbe().ReadLink(s.WindowsPath(made.front()));
+  EXPECT_EQ(link.target, s.WindowsPath(exe));
+  EXPECT_EQ(link.folder, s.WindowsPath(exe.parent_path()));
 
   EXPECT_EQ(PressAndAnswer(s, app, dialog, remove), "ショートカットを削除しました");
   EXPECT_TRUE(StartupShortcuts("Pelorin.lnk").empty());
@@ -246,6 +250,8 @@ TEST(OptionsDialog, RegistersAndRemovesTheStartupShortcut) {
   app.Close();
   EXPECT_EQ(app.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, StartupShortcut, EveryLocale(), LocaleTestName);
 
 }  // namespace
 }  // namespace e2e::mainwindow

@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <stdexcept>
 
-
 namespace e2e {
 namespace {
 

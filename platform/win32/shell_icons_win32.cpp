@@ -8,6 +8,7 @@
 #include "platform/win32/icons.h"
 #include "platform/win32/shell_icons_win32.h"
 #include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -18,7 +19,7 @@ bool IsProgram(const std::string& path) {
 }
 
 bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(FileCallPath(path).c_str());
+  const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -37,7 +38,7 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
   EnsureComApartment();
   SHFILEINFOW info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
-  if (SHGetFileInfoW(ShellCallPath(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
+  if (SHGetFileInfoW(AsWide(ShellCallPath(path)), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
   Icon icon = MakeIcon(info.hIcon);
   if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
   return icon;
@@ -45,12 +46,12 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
 
 Icon IconsWin32::IconInFile(const std::string& path, int index) {
   HICON large = nullptr;
-  if (ExtractIconExW(ShellCallPath(path).c_str(), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
+  if (ExtractIconExW(AsWide(ShellCallPath(path)), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
   return MakeIcon(large);
 }
 
 int IconsWin32::IconCount(const std::string& path) {
-  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), ShellCallPath(path).c_str(), static_cast<UINT>(-1));
+  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), AsWide(ShellCallPath(path)), static_cast<UINT>(-1));
   return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
 }
 

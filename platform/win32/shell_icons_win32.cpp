@@ -36,9 +36,18 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
     if (genericProgramIcon_ && IsFile(path)) return CopyOf(genericProgramIcon_);
   }
   EnsureComApartment();
+  const std::u16string shellPath = ShellCallPath(path);
   SHFILEINFOW info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
-  if (SHGetFileInfoW(AsWide(ShellCallPath(path)), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
+  if (SHGetFileInfoW(AsWide(shellPath), 0, &info, sizeof info, SHGFI_ICON) == 0) {
+    // A shell may not find a file by the short form of a path past MAX_PATH
+    // (Wine's does not): an existing one gets the icon of its kind.
+    const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
+    if (attributes == INVALID_FILE_ATTRIBUTES || WideFromCp932(path).size() < MAX_PATH ||
+        SHGetFileInfoW(AsWide(shellPath), attributes, &info, sizeof info, SHGFI_ICON | SHGFI_USEFILEATTRIBUTES) == 0) {
+      return {};
+    }
+  }
   Icon icon = MakeIcon(info.hIcon);
   if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
   return icon;

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/error.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"

@@ -42,8 +42,9 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
   if (SHGetFileInfoW(AsWide(shellPath), 0, &info, sizeof info, SHGFI_ICON) == 0) {
     // A shell may not find a file by the short form of a path past MAX_PATH
     // (Wine's does not): an existing one gets the icon of its kind.
+    if (WideFromCp932(path).size() < MAX_PATH) return {};
     const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
-    if (attributes == INVALID_FILE_ATTRIBUTES || WideFromCp932(path).size() < MAX_PATH ||
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
         SHGetFileInfoW(AsWide(shellPath), attributes, &info, sizeof info, SHGFI_ICON | SHGFI_USEFILEATTRIBUTES) == 0) {
       return {};
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing need on Debian 12: compilers,
 # test libraries, Wine (32-bit, and 64-bit for machines that cannot run
-# 32-bit code), a virtual display and the ja_JP.UTF-8 locale.
+# 32-bit code), a virtual display and the locales the tests run Wine under
+# (ja_JP, en_US and ko_KR, UTF-8).
 # Safe to run again: it only installs what is missing.
 #
 # 32-bit Wine (wine32:i386) is optional: some days the i386 package index is
@@ -73,10 +74,14 @@ for p in "${missing_optional[@]}"; do
   fi
 done
 
-# Wine needs a Japanese locale so that the ANSI code page is 932 (Shift-JIS).
-if ! locale -a 2>/dev/null | grep -qix 'ja_JP.utf8'; then
-  echo "install-deps: generating the ja_JP.UTF-8 locale"
-  as_root sed -i 's/^# *ja_JP.UTF-8/ja_JP.UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | as_root tee -a /etc/locale.gen >/dev/null
-  as_root locale-gen
-fi
+# Wine takes each process's ANSI code page from its locale: the end-to-end
+# tests run under Japanese (932), English (1252) and Korean (949).
+for locale in ja_JP en_US ko_KR; do
+  if ! locale -a 2>/dev/null | grep -qix "$locale.utf8"; then
+    echo "install-deps: generating the $locale.UTF-8 locale"
+    as_root sed -i "s/^# *$locale.UTF-8 UTF-8/$locale.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$locale.UTF-8 UTF-8" /etc/locale.gen || echo "$locale.UTF-8 UTF-8" | as_root tee -a /etc/locale.gen >/dev/null
+    missing_locales=1
+  fi
+done
+if [ -n "${missing_locales:-}" ]; then as_root locale-gen; fi

@@ -2,8 +2,11 @@
 # Builds Pelorin.exe and runs it under Wine.
 #
 # The exe is staged in build/run/ (its data files stay there between runs)
-# and runs in the Wine prefix build/run-prefix (ja_JP.UTF-8, Wine draws the
-# window frames). With a DISPLAY it runs in the foreground. Without one it
+# and runs in the Wine prefix build/run-prefix (Wine draws the window
+# frames, Japanese fonts). It runs under the caller's LANG, which gives
+# Wine's code page and its own language (en_US.UTF-8: 1252, ko_KR.UTF-8:
+# 949); without one, ja_JP.UTF-8 (932). Pelorin shows and stores the same
+# under each. With a DISPLAY it runs in the foreground. Without one it
 # starts a virtual display (Xvfb), waits until the main window "Pelorin"
 # shows, saves build/run/screenshot.png and keeps running until the program
 # ends or Ctrl-C.
@@ -30,7 +33,9 @@ cp "$exe" "$run_dir/Pelorin.exe"
 
 export WINEPREFIX="$build_root/run-prefix"
 export HOME="$build_root/run-home"  # the prefix links Desktop, Documents, the trash... to $HOME
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+export LANG="${LANG:-ja_JP.UTF-8}"
+# Wine takes the code page from LC_ALL or LC_CTYPE before LANG.
+unset LC_ALL LC_CTYPE
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="winemenubuilder.exe=d"
 

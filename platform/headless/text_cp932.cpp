@@ -75,7 +75,8 @@ bool Cp932FromWide(std::u16string_view wide, std::string& text) {
     if (encoded && decode.Convert(*encoded) == character) {
       text += *encoded;
     } else {
-      text += '?';
+      // As Windows writes it: '?' for each UTF-16 unit, two for a surrogate pair.
+      text.append(units, '?');
       exact = false;
     }
   }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "harness/locale.h"
 #include "harness/polling.h"
 #include "harness/records.h"
 #include "harness/session.h"

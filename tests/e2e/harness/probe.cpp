@@ -143,6 +143,14 @@ void Probe::MakeLink(const std::string& link, const std::string& target) const {
   Run(arguments);
 }
 
+LinkContents Probe::ReadLink(const std::string& link) const {
+  const std::vector<Record> records = Run({"read-link", "--link", link});
+  if (records.empty()) throw std::runtime_error("read-link printed nothing");
+  return {.target = records.front().Text("target"),
+          .arguments = records.front().Text("arguments"),
+          .folder = records.front().Text("folder")};
+}
+
 std::vector<PopupMenu> Probe::ReadMenus(std::uint32_t pid) const {
   std::vector<PopupMenu> menus;
   for (const Record& record : Run({"read-menus", "--pid", std::to_string(pid)})) {

@@ -16,6 +16,13 @@
 
 namespace e2e {
 
+// What a shell link holds (paths as Windows paths).
+struct LinkContents {
+  std::string target;
+  std::string arguments;
+  std::string folder;
+};
+
 // A tab strip's rows as the program laid them out.
 struct TabRows {
   int rows = 0;
@@ -46,8 +53,9 @@ class Probe {
   void PressButton(std::uint32_t dialog, const std::string& caption) const;
 
   // files: Windows paths. x, y: the drop point in client coordinates. wide:
-  // UTF-16 names, as a Unicode shell drops them (names outside CP932).
-  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide = false) const;
+  // UTF-16 names, as a Unicode shell drops them; else in the system's code
+  // page.
+  void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide) const;
 
   // Menu windows whose menu loop runs (ready for keys).
   std::vector<Window> MenuWindows(std::uint32_t pid, Milliseconds wait = 0ms) const;
@@ -67,7 +75,7 @@ class Probe {
     int showCommand = 1;
     std::optional<std::string> verb;
   };
-  // The result of ShellExecuteA (above 32 on success).
+  // The result of ShellExecuteW (above 32 on success).
   int ShellExecute(const ShellExecuteArgs& args) const;
 
   // The window with the keyboard focus in the thread of hwnd, if any.
@@ -75,6 +83,8 @@ class Probe {
   // Writes a shell link at link (a Windows path) to target; an empty target
   // makes a link without a file-system target.
   void MakeLink(const std::string& link, const std::string& target) const;
+  // Reads the shell link at link (a Windows path) through IShellLinkW.
+  LinkContents ReadLink(const std::string& link) const;
   // The rows of the tab strip hwnd.
   TabRows ReadTabRows(std::uint32_t hwnd) const;
 

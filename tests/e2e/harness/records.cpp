@@ -3,13 +3,11 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "harness/text.h"
 
 namespace e2e {
 namespace {
 
-// Undoes the helpers' byte escaping; must run before CP932 decoding, since
-// a trail byte 0x5C was doubled.
+// Undoes the helpers' escaping of '\', CR and LF.
 std::string Unescape(std::string_view raw) {
   std::string bytes;
   for (std::size_t i = 0; i < raw.size(); ++i) {
@@ -86,7 +84,7 @@ std::vector<Record> ParseRecords(std::string_view output) {
     }
     std::size_t equals = line.find('=');
     if (equals == std::string_view::npos) continue;  // not a field (a stray message)
-    current.Add(std::string(line.substr(0, equals)), FromCp932(Unescape(line.substr(equals + 1))));
+    current.Add(std::string(line.substr(0, equals)), Unescape(line.substr(equals + 1)));
     open = true;
   }
   return records;

@@ -1,7 +1,8 @@
 #pragma once
 // Parsing what the Win32 helpers print or log: records of "key=value" lines
-// ended by a blank line, values escaped and in CP932 (see
-// helpers/common/record.h). Keys may repeat ("button", "file").
+// ended by a blank line, values escaped and in UTF-8 whatever the code page
+// Wine ran them under (see helpers/common/record.h). Keys may repeat
+// ("button", "file").
 
 #include <string>
 #include <string_view>
@@ -35,7 +36,7 @@ class Record {
 
 // Complete records only: a trailing record without its blank line (still
 // being written) is left out.
-std::vector<Record> ParseRecords(std::string_view cp932Output);
+std::vector<Record> ParseRecords(std::string_view output);
 
 // The window fields every window record carries.
 Window WindowFrom(const Record& record);

@@ -219,14 +219,17 @@ const Probe& Program::GetProbe() const { return state_->probe(); }
 
 // ---- E2eSession ----
 
-E2eSession::E2eSession()
+E2eSession::E2eSession(const Locale& locale)
     : environment_(WineEnvironment::Get()),
-      probe_(environment_.Env()),
+      env_(environment_.Env(locale)),
+      probe_(env_),
       desktop_(environment_),
       testName_(CurrentTestName()),
       stageDir_(FreshFolder(WineEnvironment::BuildDir() / "e2e-stage" / testName_)),
       logDir_(ClearedFolder(WineEnvironment::BuildDir() / "e2e-logs" / testName_)),
-      screenshotDir_(ClearedFolder(WineEnvironment::BuildDir() / "e2e-screenshots" / testName_)) {}
+      screenshotDir_(ClearedFolder(WineEnvironment::BuildDir() / "e2e-screenshots" / testName_)) {
+  environment_.PrepareFor(locale);
+}
 
 E2eSession::~E2eSession() {
   // An exception on its way to GoogleTest is a failure not recorded yet.
@@ -256,7 +259,7 @@ std::shared_ptr<Program::State> E2eSession::Spawn(const fs::path& exe, const std
 }
 
 Program E2eSession::Start(const fs::path& exe, const std::vector<std::string>& arguments, const fs::path& folder) {
-  std::shared_ptr<Program::State> state = Spawn(exe, arguments, folder, environment_.Env());
+  std::shared_ptr<Program::State> state = Spawn(exe, arguments, folder, env_);
   FindWindowsProcess(*state);
   return Program(state);
 }

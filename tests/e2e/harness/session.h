@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "harness/desktop.h"
+#include "harness/locale.h"
 #include "harness/own_prefix.h"
 #include "harness/polling.h"
 #include "harness/probe.h"
@@ -89,7 +90,8 @@ class E2eSession {
  public:
   // Named after the running test: fresh folders
   // <build>/e2e-stage/<Suite.Test>/, e2e-logs/..., e2e-screenshots/...
-  E2eSession();
+  // Every Wine program of the session runs under locale.
+  explicit E2eSession(const Locale& locale = kJapanese);
   // Ends every program it started; when the test failed, saves a
   // screenshot of the whole screen first.
   ~E2eSession();
@@ -144,9 +146,11 @@ class E2eSession {
   void Answer(const DialogBox& dialog, int buttonId) const;
   void Answer(const DialogBox& dialog, const std::string& buttonCaption) const;
   // Drops files (Windows paths) on target as the shell does, at a point in
-  // its client area; wide: with UTF-16 names, for names outside CP932.
+  // its client area: UTF-16 names, as every Windows NT shell drops them;
+  // wide false: names in the system's code page, as an ANSI program drops
+  // them.
   void DropFiles(const Window& target, const std::vector<std::string>& files, int x = 0, int y = 0,
-                 bool wide = false) const;
+                 bool wide = true) const;
   void Type(const Window& control, const std::string& text) const;
   std::string GetText(const Window& control) const;
   void SetText(const Window& control, const std::string& text) const;
@@ -164,6 +168,8 @@ class E2eSession {
 
   const Probe& GetProbe() const { return probe_; }
   const WineEnvironment& Environment() const { return environment_; }
+  // The environment of the session's Wine programs (its locale's LANG).
+  const std::vector<std::string>& Env() const { return env_; }
 
  private:
   friend class Program;
@@ -176,6 +182,7 @@ class E2eSession {
                                         const std::filesystem::path& folder, const std::vector<std::string>& env);
 
   WineEnvironment& environment_;
+  std::vector<std::string> env_;
   Probe probe_;
   Desktop desktop_;
   std::string testName_;

@@ -1,6 +1,7 @@
 #pragma once
-// The host side works in UTF-8; Wine's ANSI side (arguments, helper output,
-// data files) is CP932. Conversion happens only at that border.
+// The host side works in UTF-8, and so do the helpers' arguments and output
+// under every code page. Pelorin's data files hold CP932 bytes on every
+// system: compare them as such.
 
 #include <string>
 #include <string_view>

@@ -48,7 +48,7 @@ bool IsXvfb(pid_t pid) {
   return fs::path(first).filename() == "Xvfb";
 }
 
-std::vector<std::string> MakeEnv(const std::string& display) {
+std::vector<std::string> MakeEnv(const std::string& display, const Locale& locale = kJapanese) {
   auto inherited = [](const char* name, const char* fallback) {
     const char* value = std::getenv(name);
     return std::string(name) + "=" + (value ? value : fallback);
@@ -57,8 +57,7 @@ std::vector<std::string> MakeEnv(const std::string& display) {
       inherited("PATH", "/usr/local/bin:/usr/bin:/bin"),
       inherited("USER", "e2e"),
       "HOME=" + WineEnvironment::Home().string(),
-      "LANG=ja_JP.UTF-8",
-      "LC_ALL=ja_JP.UTF-8",
+      std::string("LANG=") + locale.lang,
       "DISPLAY=" + display,
       "WINEPREFIX=" + WineEnvironment::Prefix().string(),
       "WINEDEBUG=-all",
@@ -123,9 +122,9 @@ void StopWineServer(const std::vector<std::string>& env) {
 }
 
 // Prefix creation is shared with tools/run.sh: one script, one stamp.
-void EnsurePrefix(const std::vector<std::string>& env) {
-  RunTool(env, {"bash", PELORIN_SOURCE_DIR "/tools/wine-prefix.sh"}, kWinebootTimeout);
-}
+const char kPrefixScript[] = PELORIN_SOURCE_DIR "/tools/wine-prefix.sh";
+
+void EnsurePrefix(const std::vector<std::string>& env) { RunTool(env, {"bash", kPrefixScript}, kWinebootTimeout); }
 
 // Display and prefix ready, one persistent wineserver running. The first
 // Wine program also starts Wine's own background processes (desktop,
@@ -138,6 +137,9 @@ void StartWine(const std::vector<std::string>& env) {
   try {
     StopWineServer(env);
     EnsurePrefix(env);
+    // The script's last program left a wineserver that ends by itself; a
+    // persistent one starts only when none runs.
+    RunTool(env, {"wineserver", "-w"}, kToolTimeout);
     RunTool(env, {"wineserver", "-p"}, kToolTimeout);
     RunTool(env, {"wine", WineEnvironment::HelperFile("e2e_probe.exe").string(), "list-windows"}, kToolTimeout);
   } catch (...) {
@@ -168,20 +170,29 @@ WineEnvironment& WineEnvironment::Get() {
   auto state = ReadState();
   if (state && IsXvfb(state->xvfbPid)) {
     environment->display_ = state->display;
-    environment->env_ = MakeEnv(state->display);
   } else {
     auto [xvfb, display] = StartXvfb(false);
     environment->display_ = display;
-    environment->env_ = MakeEnv(display);
     environment->ownXvfb_ = std::make_unique<ChildProcess>(std::move(xvfb));
-    StartWine(environment->env_);
+    StartWine(environment->Env());
   }
   instance = std::move(environment);
   return *instance;
 }
 
 WineEnvironment::~WineEnvironment() {
-  if (ownXvfb_) StopWineServer(env_);
+  if (ownXvfb_) StopWineServer(Env());
+}
+
+std::vector<std::string> WineEnvironment::Env(const Locale& locale) const { return MakeEnv(display_, locale); }
+
+void WineEnvironment::PrepareFor(const Locale& locale) const {
+  const std::vector<std::string> argv = {"bash", kPrefixScript};
+  const RunResult result = Run({.argv = argv, .env = Env(locale)}, kToolTimeout);
+  if (result.status != 0) {
+    throw std::runtime_error("preparing the prefix for " + std::string(locale.lang) + " failed: " + CommandText(argv) +
+                             "\n" + result.err);
+  }
 }
 
 void WineEnvironment::SetUpShared() {

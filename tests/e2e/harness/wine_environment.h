@@ -1,8 +1,9 @@
 #pragma once
 // The Wine set-up every end-to-end test runs in: a prefix of the build
-// (created once with wineboot, reused by later runs; ja_JP.UTF-8, Managed=N
-// so Wine draws frames, a .txt association), a virtual X display of its own
-// (Xvfb, 1024x768x24) and one persistent wineserver.
+// (created once with wineboot, reused by later runs; Managed=N so Wine
+// draws frames, a .txt association, Japanese fonts), a virtual X display of
+// its own (Xvfb, 1024x768x24) and one persistent wineserver, which serves
+// programs of every locale (harness/locale.h).
 //
 // Under CTest the fixture test e2e_env_setup starts display and wineserver
 // for the whole run and e2e_env_teardown ends them; each test process
@@ -17,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "harness/locale.h"
 #include "harness/process.h"
 
 namespace e2e {
@@ -36,8 +38,13 @@ class WineEnvironment {
   WineEnvironment& operator=(const WineEnvironment&) = delete;
 
   const std::string& Display() const { return display_; }
-  // The whole environment for Wine programs and X tools.
-  const std::vector<std::string>& Env() const { return env_; }
+  // The whole environment for Wine programs and X tools: LANG from locale,
+  // no LC_ALL or LC_CTYPE.
+  std::vector<std::string> Env(const Locale& locale = kJapanese) const;
+  // Makes the prefix ready for programs under locale: the interface font's
+  // links to the Japanese font, which Wine rewrites whenever a program
+  // starts under another code page than the last one.
+  void PrepareFor(const Locale& locale) const;
 
   static std::filesystem::path BuildDir();
   static std::filesystem::path Prefix();
@@ -53,7 +60,6 @@ class WineEnvironment {
   WineEnvironment() = default;
 
   std::string display_;
-  std::vector<std::string> env_;
   // Set when this process started display and wineserver itself.
   std::unique_ptr<ChildProcess> ownXvfb_;
 };

@@ -1,4 +1,5 @@
-// Message boxes of another program are read and answered from outside.
+// Message boxes of another program are read and answered from outside,
+// their texts the same under every code page.
 
 #include "harness/e2e.h"
 
@@ -10,8 +11,10 @@ constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 constexpr char kYesNoCancel[] = "3";
 
-TEST(Dialogs, ReadsCaptionTextAndButtonsAndPressesById) {
-  E2eSession s;
+using DialogReading = InEveryLocale;
+
+TEST_P(DialogReading, CaptionTextAndButtonsAndAPressById) {
+  E2eSession s(GetParam());
   Program program = s.StartHelper("message_box.exe", {"確認", "これ以上表示できません", kYesNoCancel});
   DialogBox box = program.WaitForDialog();
   EXPECT_EQ(box.window.title, "確認");
@@ -25,6 +28,10 @@ TEST(Dialogs, ReadsCaptionTextAndButtonsAndPressesById) {
   s.Answer(box, kIdNo);
   EXPECT_EQ(program.WaitForExit(), kIdNo);
 }
+
+INSTANTIATE_TEST_SUITE_P(, DialogReading, EveryLocale(), LocaleTestName);
+
+// The buttons' captions follow Wine's language: Japanese here.
 
 TEST(Dialogs, PressesByCaptionWithoutItsMnemonicMark) {
   E2eSession s;

@@ -1,4 +1,5 @@
-// Controls of another program: found by id, their text read, set and typed.
+// Controls of another program: found by id, their text read, set and typed,
+// the same under every code page.
 
 #include "harness/e2e.h"
 
@@ -7,8 +8,10 @@ namespace {
 
 constexpr int kEditId = 100;
 
-TEST(Edit, SetsReadsAndTypesText) {
-  E2eSession s;
+using Edit = InEveryLocale;
+
+TEST_P(Edit, SetsReadsAndTypesText) {
+  E2eSession s(GetParam());
   Program program = s.StartHelper("edit_box.exe");
   Window window = program.WaitForWindow({.title = "edit_box"});
   Window edit = s.Child(window, kEditId);
@@ -25,6 +28,8 @@ TEST(Edit, SetsReadsAndTypesText) {
   program.Close();
   EXPECT_EQ(program.WaitForExit(), 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(, Edit, EveryLocale(), LocaleTestName);
 
 }  // namespace
 }  // namespace e2e

@@ -5,12 +5,11 @@
 namespace e2e {
 namespace {
 
-TEST(Records, UnescapesBeforeDecodingCp932) {
-  // "表" is 95 5C in CP932; the helper doubled its trail byte.
-  std::string raw = "text=" + ToCp932("表") + "\\" + "\\n1\\\\2\\r\r\nkey=v\r\n\r\n";
+TEST(Records, UnescapesBackslashCrAndLf) {
+  std::string raw = "text=表\\\\ソ\\n1\\\\2\\r\r\nkey=v\r\n\r\n";
   auto records = ParseRecords(raw);
   ASSERT_EQ(records.size(), 1u);
-  EXPECT_EQ(records[0].Text("text"), "表\n1\\2\r");
+  EXPECT_EQ(records[0].Text("text"), "表\\ソ\n1\\2\r");
   EXPECT_EQ(records[0].Text("key"), "v");
 }
 
@@ -22,7 +21,7 @@ TEST(Records, LeavesOutAnUnfinishedRecord) {
 }
 
 TEST(Records, RepeatedKeysAndRectangles) {
-  auto records = ParseRecords(ToCp932("button=1:OK\nbutton=2:キャンセル\nrect=-3,4,100,200\nhwnd=0x0001004C\n\n"));
+  auto records = ParseRecords("button=1:OK\nbutton=2:キャンセル\nrect=-3,4,100,200\nhwnd=0x0001004C\n\n");
   ASSERT_EQ(records.size(), 1u);
   EXPECT_EQ(records[0].All("button"), (std::vector<std::string>{"1:OK", "2:キャンセル"}));
   EXPECT_EQ(records[0].Rectangle("rect"), (Rect{-3, 4, 100, 200}));

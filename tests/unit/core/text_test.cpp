@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/cp932_cases.h"
+
 namespace platform {
 namespace {
 
@@ -39,6 +41,22 @@ TEST(TextTest, LastDelimiterSkipsSecondBytes) {
   // A lead byte cut off at the end is one character of its own.
   EXPECT_EQ(LastDelimiter("\\", "a\\\x81"), 1u);
   EXPECT_EQ(LastDelimiter("\\", ""), std::string_view::npos);
+}
+
+// The host's pair (iconv) against the table the Windows pair is checked
+// against under every system code page (cp932_check.exe).
+TEST(TextTest, ConvertsThroughCodePage932AsWindowsDoes) {
+  for (const test::Cp932Case& c : test::kCp932Cases) {
+    SCOPED_TRACE(c.what);
+    if (c.kind != test::Cp932Kind::ReadOnly) {
+      std::string text = "stale";
+      EXPECT_EQ(Cp932FromWide(c.wide, text), c.kind == test::Cp932Kind::RoundTrip);
+      EXPECT_EQ(text, c.cp932);
+    }
+    if (c.kind != test::Cp932Kind::Refused) {
+      EXPECT_EQ(WideFromCp932(c.cp932), std::u16string(c.wide));
+    }
+  }
 }
 
 }  // namespace

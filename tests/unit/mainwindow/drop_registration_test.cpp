@@ -185,7 +185,7 @@ TEST_F(DropTest, NamesTheAnsiCallsCannotReachComeByTheirShortPathOrGetAMessage) 
   uit::DropWideFiles(f.Main(), dropped);
   script.Done();
 
-  EXPECT_EQ(emoji.Text(), "C:\\In\\?.txt\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
+  EXPECT_EQ(emoji.Text(), "C:\\In\\??.txt\n\nこのファイルは登録できません。\n名前に使えない文字があるか、パスが長すぎます。");
   EXPECT_EQ(emoji.Caption(), "Pelorin");
   EXPECT_EQ(emoji.Style(), platform::MessageStyle::Error);
   EXPECT_EQ(tooLong.Text().substr(0, tooLong.Text().find('\n')), japanese.substr(0, 39) + "..." + japanese.substr(261));

@@ -2,7 +2,7 @@
 // Command-line options of the helpers: "--name value" pairs and positional
 // words, in any order; after "--" every word is positional. Every option
 // takes a value; unknown names fail, so a typo in a test does not silently
-// change what a helper does.
+// change what a helper does. Words are UTF-8 (common/utf8.h: Arguments).
 
 #include <windows.h>
 
@@ -13,6 +13,10 @@
 #include <vector>
 
 namespace e2e {
+
+// The program's arguments as Windows received them (wide), after the
+// program's own name, in UTF-8.
+std::vector<std::string> Arguments();
 
 class Args {
  public:

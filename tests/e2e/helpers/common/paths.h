@@ -1,6 +1,5 @@
 #pragma once
-// Paths of the helper's own files. Folders may hold Shift-JIS names whose
-// trail byte is 0x5C, so the separator is searched by characters.
+// Paths of the helper's own files, in UTF-8 (see utf8.h).
 
 #include <windows.h>
 
@@ -10,12 +9,10 @@ namespace e2e {
 
 // Full path of module (the exe when nullptr).
 std::string ModulePath(HMODULE module = nullptr);
-// The exe's own path with ".log" for its extension, wide: it may have a name
-// outside the code page, or be past MAX_PATH (then with "\\?\").
+// The exe's own path with ".log" for its extension, wide: it may be past
+// MAX_PATH (then with "\\?\").
 std::wstring ModuleLogPath();
 // "C:\a\b.exe" -> "C:\a\" (up to and including the last separator).
 std::string FolderOf(const std::string& path);
-// "C:\a\b.exe" -> "C:\a\b" (the extension of the file name removed).
-std::string WithoutExtension(const std::string& path);
 
 }  // namespace e2e

@@ -3,6 +3,7 @@
 #include <tlhelp32.h>
 
 #include "common/failure.h"
+#include "common/utf8.h"
 
 namespace e2e {
 
@@ -46,10 +47,11 @@ HMODULE FindRemoteModule(DWORD pid, const std::string& path) {
   }
   if (snapshot == INVALID_HANDLE_VALUE) FailWithLastError("CreateToolhelp32Snapshot(" + std::to_string(pid) + ")");
   HMODULE found = nullptr;
-  MODULEENTRY32 entry{};
+  const std::wstring wanted = Wide(path);
+  MODULEENTRY32W entry{};
   entry.dwSize = sizeof entry;
-  for (BOOL more = Module32First(snapshot, &entry); more && !found; more = Module32Next(snapshot, &entry)) {
-    if (lstrcmpiA(entry.szExePath, path.c_str()) == 0) found = entry.hModule;
+  for (BOOL more = Module32FirstW(snapshot, &entry); more && !found; more = Module32NextW(snapshot, &entry)) {
+    if (lstrcmpiW(entry.szExePath, wanted.c_str()) == 0) found = entry.hModule;
   }
   CloseHandle(snapshot);
   return found;

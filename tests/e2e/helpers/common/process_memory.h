@@ -43,8 +43,8 @@ class RemoteBuffer {
 // it cannot carry a pointer of a 64-bit process.
 DWORD RunRemoteThread(HANDLE process, LPTHREAD_START_ROUTINE start, void* parameter, DWORD timeoutMs);
 
-// The base of the module loaded from path (compared without regard to case)
-// in process pid, or nullptr when it has none such.
+// The base of the module loaded from path (UTF-8, compared without regard to
+// case) in process pid, or nullptr when it has none such.
 HMODULE FindRemoteModule(DWORD pid, const std::string& path);
 
 }  // namespace e2e

@@ -2,6 +2,7 @@
 
 #include "common/failure.h"
 #include "common/paths.h"
+#include "common/utf8.h"
 
 namespace e2e {
 
@@ -54,15 +55,16 @@ void Record::WriteTo(FILE* out) const {
 }
 
 void Record::AppendToExeLog() const {
-  const std::string path = WithoutExtension(ModulePath()) + ".log";
-  HANDLE file = CreateFileW(ModuleLogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+  const std::wstring path = ModuleLogPath();
+  const std::string name = Utf8(path);
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                             OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) FailWithLastError("CreateFileW(" + path + ")");
+  if (file == INVALID_HANDLE_VALUE) FailWithLastError("CreateFileW(" + name + ")");
   std::string bytes = Serialized();
   DWORD written = 0;
   BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
   CloseHandle(file);
-  if (!ok || written != bytes.size()) FailWithLastError("WriteFile(" + path + ")");
+  if (!ok || written != bytes.size()) FailWithLastError("WriteFile(" + name + ")");
 }
 
 }  // namespace e2e

@@ -1,10 +1,9 @@
 #pragma once
 // The output format every helper writes and the host harness parses: one
 // record per object, one "key=value" line per field, a blank line after each
-// record. Values are raw ANSI (CP932) bytes with '\', CR and LF escaped as
-// "\\", "\r" and "\n", so a window text never breaks the line structure.
-// Escaping works on bytes: a Shift-JIS trail byte 0x5C is doubled and the
-// host undoes it before decoding.
+// record. Values are UTF-8 whatever the system's code page, with '\', CR
+// and LF escaped as "\\", "\r" and "\n", so a window text never breaks the
+// line structure.
 
 #include <windows.h>
 

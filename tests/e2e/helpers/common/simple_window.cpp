@@ -4,26 +4,26 @@
 
 namespace e2e {
 
-HWND CreateTopWindow(const char* title, WNDPROC procedure, const RECT& rect, DWORD exStyle) {
-  WNDCLASSA windowClass{};
+HWND CreateTopWindow(const wchar_t* title, WNDPROC procedure, const RECT& rect, DWORD exStyle) {
+  WNDCLASSW windowClass{};
   windowClass.lpfnWndProc = procedure;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   windowClass.lpszClassName = title;
-  if (!RegisterClassA(&windowClass)) FailWithLastError("RegisterClassA");
+  if (!RegisterClassW(&windowClass)) FailWithLastError("RegisterClassW");
   HWND window =
-      CreateWindowExA(exStyle, title, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect.left, rect.top,
+      CreateWindowExW(exStyle, title, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, rect.left, rect.top,
                       rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr, windowClass.hInstance, nullptr);
-  if (!window) FailWithLastError("CreateWindowExA");
+  if (!window) FailWithLastError("CreateWindowExW");
   return window;
 }
 
 int RunMessageLoop() {
   MSG message;
-  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+  while (GetMessageW(&message, nullptr, 0, 0) > 0) {
     TranslateMessage(&message);
-    DispatchMessageA(&message);
+    DispatchMessageW(&message);
   }
   return static_cast<int>(message.wParam);
 }

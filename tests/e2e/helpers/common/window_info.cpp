@@ -1,6 +1,7 @@
 #include "common/window_info.h"
 
 #include "common/record.h"
+#include "common/utf8.h"
 
 namespace e2e {
 namespace {
@@ -21,22 +22,22 @@ HWND ParentOf(HWND window) {
 }  // namespace
 
 std::string ClassName(HWND window) {
-  char buffer[256];
-  int length = GetClassNameA(window, buffer, sizeof buffer);
-  return std::string(buffer, length > 0 ? length : 0);
+  wchar_t buffer[256];
+  int length = GetClassNameW(window, buffer, 256);
+  return Utf8(std::wstring_view(buffer, length > 0 ? length : 0));
 }
 
 std::string WindowText(HWND window) {
   DWORD_PTR length = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
-  std::string text(length + 1, '\0');
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &length)) return {};
+  std::wstring text(length + 1, L'\0');
   DWORD_PTR copied = 0;
-  if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
                            kSendTimeoutMs, &copied)) {
     return {};
   }
   text.resize(copied < text.size() ? copied : text.size() - 1);
-  return text;
+  return Utf8(text);
 }
 
 DWORD ProcessOf(HWND window) {
@@ -79,8 +80,8 @@ void DescribeWindow(Record& record, HWND window) {
       .Rectangle("client", ClientRectOnScreen(window))
       .Bool("visible", IsWindowVisible(window))
       .Bool("enabled", IsWindowEnabled(window))
-      .Hex("style", static_cast<unsigned long>(GetWindowLongA(window, GWL_STYLE)))
-      .Hex("exstyle", static_cast<unsigned long>(GetWindowLongA(window, GWL_EXSTYLE)))
+      .Hex("style", static_cast<unsigned long>(GetWindowLongW(window, GWL_STYLE)))
+      .Hex("exstyle", static_cast<unsigned long>(GetWindowLongW(window, GWL_EXSTYLE)))
       .Handle("owner", GetWindow(window, GW_OWNER))
       .Handle("parent", ParentOf(window))
       .Int("id", GetDlgCtrlID(window));

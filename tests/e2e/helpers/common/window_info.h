@@ -1,7 +1,7 @@
 #pragma once
 // Reading windows of any process: texts through WM_GETTEXT with a timeout
-// (GetWindowTextA does not read controls of another process), rectangles in
-// screen coordinates.
+// (GetWindowText does not read controls of another process), in UTF-8;
+// rectangles in screen coordinates.
 
 #include <windows.h>
 

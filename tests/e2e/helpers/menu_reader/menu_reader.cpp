@@ -1,6 +1,7 @@
 // e2e_menu_reader.dll: loaded into a program by the probe (read-menus), it
 // reads the program's open popup menus from inside, where MN_GETHMENU and the
-// menu functions work, and writes one record per menu and per item.
+// menu functions work, and writes one record per menu and per item (UTF-8,
+// read through the wide calls).
 
 #include <windows.h>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 
 namespace {
@@ -26,7 +28,7 @@ std::vector<OpenMenu> FindOpenMenus() {
     if (e2e::ProcessOf(window) != GetCurrentProcessId() || !IsWindowVisible(window)) continue;
     if (e2e::ClassName(window) != "#32768") continue;
     DWORD_PTR menu = 0;
-    if (SendMessageTimeoutA(window, MN_GETHMENU, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &menu) && menu) {
+    if (SendMessageTimeoutW(window, MN_GETHMENU, 0, 0, SMTO_NORMAL, kSendTimeoutMs, &menu) && menu) {
       found.push_back({window, reinterpret_cast<HMENU>(menu)});
     }
   }
@@ -64,7 +66,7 @@ std::vector<OpenMenu> InOpeningOrder(std::vector<OpenMenu> menus) {
   return ordered;
 }
 
-std::string Flags(const MENUITEMINFOA& info) {
+std::string Flags(const MENUITEMINFOW& info) {
   struct Flag {
     bool set;
     const char* name;
@@ -92,13 +94,13 @@ std::string Flags(const MENUITEMINFOA& info) {
 
 void WriteItems(FILE* out, int menuIndex, const OpenMenu& open) {
   for (int position = 0, count = GetMenuItemCount(open.menu); position < count; ++position) {
-    char text[512] = "";
-    MENUITEMINFOA info{};
+    wchar_t text[512] = L"";
+    MENUITEMINFOW info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
     info.dwTypeData = text;
-    info.cch = sizeof text - 1;
-    if (!GetMenuItemInfoA(open.menu, position, TRUE, &info)) continue;
+    info.cch = 511;
+    if (!GetMenuItemInfoW(open.menu, position, TRUE, &info)) continue;
     RECT rect{};
     GetMenuItemRect(open.window, open.menu, position, &rect);
     e2e::Record()
@@ -106,7 +108,7 @@ void WriteItems(FILE* out, int menuIndex, const OpenMenu& open) {
         .Int("menu", menuIndex)
         .Int("position", position)
         .Int("id", static_cast<int>(info.wID))
-        .Text("text", (info.fType & (MFT_SEPARATOR | MFT_BITMAP | MFT_OWNERDRAW)) ? "" : text)
+        .Text("text", (info.fType & (MFT_SEPARATOR | MFT_BITMAP | MFT_OWNERDRAW)) ? "" : e2e::Utf8(text))
         .Text("flags", Flags(info))
         .Handle("submenu", info.hSubMenu)
         .Rectangle("rect", rect)
@@ -121,19 +123,25 @@ BOOL WINAPI DllMain(HINSTANCE module, DWORD reason, LPVOID) {
   return TRUE;
 }
 
-// Thread entry run by the probe; outputPath names the file to write.
-// Status 0 when written, 1 when the file could not be created.
+// Thread entry run by the probe; outputPath names the file to write (a wide
+// string). Status 0 when written, 1 when the file could not be created, 2
+// when reading failed (no exception may leave the thread).
 extern "C" __declspec(dllexport) DWORD WINAPI WriteOpenMenus(LPVOID outputPath) {
-  FILE* out = std::fopen(static_cast<const char*>(outputPath), "wb");
+  FILE* out = _wfopen(static_cast<const wchar_t*>(outputPath), L"wb");
   if (!out) return 1;
-  std::vector<OpenMenu> menus = InOpeningOrder(FindOpenMenus());
-  for (std::size_t index = 0; index < menus.size(); ++index) {
-    e2e::Record record;
-    record.Text("kind", "menu").Int("index", static_cast<int>(index)).Handle("hmenu", menus[index].menu);
-    e2e::DescribeWindow(record, menus[index].window);
-    record.Int("count", GetMenuItemCount(menus[index].menu)).WriteTo(out);
+  DWORD status = 0;
+  try {
+    std::vector<OpenMenu> menus = InOpeningOrder(FindOpenMenus());
+    for (std::size_t index = 0; index < menus.size(); ++index) {
+      e2e::Record record;
+      record.Text("kind", "menu").Int("index", static_cast<int>(index)).Handle("hmenu", menus[index].menu);
+      e2e::DescribeWindow(record, menus[index].window);
+      record.Int("count", GetMenuItemCount(menus[index].menu)).WriteTo(out);
+    }
+    for (std::size_t index = 0; index < menus.size(); ++index) WriteItems(out, static_cast<int>(index), menus[index]);
+  } catch (const std::exception&) {
+    status = 2;
   }
-  for (std::size_t index = 0; index < menus.size(); ++index) WriteItems(out, static_cast<int>(index), menus[index]);
   std::fclose(out);
-  return 0;
+  return status;
 }

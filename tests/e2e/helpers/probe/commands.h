@@ -1,6 +1,7 @@
 #pragma once
 // The probe's sub-commands. Each takes the words after its name and returns
 // the process exit status: 0 done, 1 nothing matched (by the deadline).
+// Words and printed texts are UTF-8.
 
 #include <string>
 #include <vector>
@@ -40,6 +41,7 @@ int ShellExecuteCommand(const Words& words);
 // focus_link_commands.cpp
 int Focus(const Words& words);
 int MakeLink(const Words& words);
+int ReadLink(const Words& words);
 
 // tab_rows_command.cpp
 int TabRows(const Words& words);

@@ -7,6 +7,7 @@
 #include "common/args.h"
 #include "common/failure.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 #include "probe/polling.h"
@@ -18,20 +19,19 @@ namespace {
 // The id of a message box's text control.
 constexpr int kMessageTextId = 0xFFFF;
 
-bool IsButton(HWND window) { return lstrcmpiA(ClassName(window).c_str(), "Button") == 0; }
+bool IsButton(HWND window) { return SameTextIgnoringCase(ClassName(window), "Button"); }
 
-// "はい(&Y)" -> "はい(Y)": how a caption reads without its mnemonic marks.
+// "はい(&Y)" -> "はい(Y)": how a caption reads without its mnemonic marks
+// ("&&" is one "&"). No byte of a UTF-8 multi-byte character is "&".
 std::string WithoutMnemonic(const std::string& caption) {
   std::string plain;
-  for (const char* p = caption.c_str(); *p;) {
-    const char* next = CharNextA(p);
-    if (*p == '&' && next[0] == '&') {
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] != '&') {
+      plain += caption[i];
+    } else if (i + 1 < caption.size() && caption[i + 1] == '&') {
       plain += '&';
-      next = CharNextA(next);
-    } else if (*p != '&') {
-      plain.append(p, next);
+      ++i;
     }
-    p = next;
   }
   return plain;
 }
@@ -76,7 +76,7 @@ int Press(const Words& words) {
     }
   }
   if (!button) throw Failure("no such button");
-  if (!PostMessageA(button, BM_CLICK, 0, 0)) FailWithLastError("PostMessageA(BM_CLICK)");
+  if (!PostMessageW(button, BM_CLICK, 0, 0)) FailWithLastError("PostMessageW(BM_CLICK)");
   return 0;
 }
 

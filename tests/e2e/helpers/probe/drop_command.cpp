@@ -5,33 +5,27 @@
 #include <windows.h>
 #include <shlobj.h>
 
-#include <cstring>
 #include <string>
-#include <vector>
 
 #include "common/args.h"
 #include "common/failure.h"
 #include "common/process_memory.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 
 namespace e2e {
-
 namespace {
 
-// The last count words of the command line as Windows received them: names
-// outside the ANSI code page come whole, not with '?'.
-std::vector<std::wstring> WideTail(std::size_t count) {
-  int argc = 0;
-  LPWSTR* argv = CommandLineToArgvW(GetCommandLineW(), &argc);
-  if (argv == nullptr) FailWithLastError("CommandLineToArgvW");
-  std::vector<std::wstring> tail;
-  for (int i = argc - static_cast<int>(count); i < argc; ++i) {
-    if (i >= 0) tail.emplace_back(argv[i]);
-  }
-  LocalFree(argv);
-  if (tail.size() != count) throw Failure("command line shorter than its files");
-  return tail;
+// name in the system's code page, as a program of the ANSI world drops it
+// (a character outside the code page becomes "?").
+std::string AnsiName(const std::string& name) {
+  const std::wstring wide = Wide(name);
+  const int length = static_cast<int>(wide.size());
+  const int size = WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string ansi(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), size, nullptr, nullptr);
+  return ansi;
 }
 
 }  // namespace
@@ -40,7 +34,8 @@ int Drop(const Words& words) {
   Args args(words, {"hwnd", "x", "y", "wide"});
   HWND target = args.RequiredWindow("hwnd");
   if (args.Positional().empty()) throw Failure("no files to drop");
-  // --wide 1: a DROPFILES block of UTF-16 names, as a Unicode shell drops them.
+  // --wide 1: UTF-16 names, as a Unicode shell drops them; else names in the
+  // system's code page.
   const bool wide = args.Number("wide", 0) != 0;
 
   DROPFILES header{};
@@ -50,23 +45,21 @@ int Drop(const Words& words) {
   header.fNC = FALSE;
   header.fWide = wide ? TRUE : FALSE;
   std::string block(reinterpret_cast<const char*>(&header), sizeof header);
-  if (wide) {
-    for (const std::wstring& file : WideTail(args.Positional().size())) {
-      block.append(reinterpret_cast<const char*>(file.c_str()), (file.size() + 1) * sizeof(wchar_t));
-    }
-    block.append(sizeof(wchar_t), '\0');
-  } else {
-    for (const std::string& file : args.Positional()) {
-      block += file;
+  for (const std::string& file : args.Positional()) {
+    if (wide) {
+      const std::wstring name = Wide(file);
+      block.append(reinterpret_cast<const char*>(name.c_str()), (name.size() + 1) * sizeof(wchar_t));
+    } else {
+      block += AnsiName(file);
       block += '\0';
     }
-    block += '\0';
   }
+  block.append(wide ? sizeof(wchar_t) : 1, '\0');
 
   ProcessHandle process(ProcessOf(target), PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION);
   RemoteBuffer remote(process.Get(), block.data(), block.size());
-  if (!PostMessageA(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote.Address()), 0)) {
-    FailWithLastError("PostMessageA(WM_DROPFILES)");
+  if (!PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(remote.Address()), 0)) {
+    FailWithLastError("PostMessageW(WM_DROPFILES)");
   }
   remote.Release();
   return 0;

@@ -1,19 +1,65 @@
 // Which control of a program has the keyboard focus, and shell links made
-// as a user's shell makes them (for dropped shortcuts).
+// and read as a user's shell does (dropped shortcuts, the start-up
+// shortcut).
 
 #include <windows.h>
 #include <objbase.h>
 #include <shlobj.h>
 
 #include <cstdio>
+#include <string>
 
 #include "common/args.h"
 #include "common/failure.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 
 namespace e2e {
+namespace {
+
+// COM and a shell link object for one command; released in reverse order.
+class ShellLink {
+ public:
+  ShellLink() {
+    if (FAILED(CoInitialize(nullptr))) throw Failure("CoInitialize failed");
+    if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                reinterpret_cast<void**>(&link_))) ||
+        FAILED(link_->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file_)))) {
+      Release();
+      throw Failure("no shell link object");
+    }
+  }
+  ~ShellLink() { Release(); }
+  ShellLink(const ShellLink&) = delete;
+  ShellLink& operator=(const ShellLink&) = delete;
+
+  IShellLinkW& Link() const { return *link_; }
+  IPersistFile& File() const { return *file_; }
+
+ private:
+  void Release() {
+    if (file_) file_->Release();
+    if (link_) link_->Release();
+    file_ = nullptr;
+    link_ = nullptr;
+    CoUninitialize();
+  }
+
+  IShellLinkW* link_ = nullptr;
+  IPersistFile* file_ = nullptr;
+};
+
+// One of the link's texts, read by a getter taking a buffer and its size.
+template <class Getter>
+std::string LinkText(Getter getter) {
+  wchar_t buffer[1024] = L"";
+  if (FAILED(getter(buffer, 1024))) return {};
+  return Utf8(buffer);
+}
+
+}  // namespace
 
 int Focus(const Words& words) {
   Args args(words, {"hwnd"});
@@ -32,24 +78,24 @@ int MakeLink(const Words& words) {
   Args args(words, {"link", "target"});
   const std::string link = args.Text("link");
   const std::string target = args.Text("target");
-  if (FAILED(CoInitialize(nullptr))) throw Failure("CoInitialize failed");
-  IShellLinkA* shellLink = nullptr;
-  HRESULT result = CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkA,
-                                    reinterpret_cast<void**>(&shellLink));
-  if (FAILED(result)) throw Failure("CoCreateInstance(ShellLink) failed");
+  ShellLink shellLink;
   // An empty target makes a link without a file-system target.
-  if (!target.empty()) shellLink->SetPath(target.c_str());
-  IPersistFile* file = nullptr;
-  result = shellLink->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&file));
-  if (SUCCEEDED(result)) {
-    wchar_t wide[MAX_PATH * 2] = {};
-    MultiByteToWideChar(CP_ACP, 0, link.c_str(), -1, wide, MAX_PATH * 2);
-    result = file->Save(wide, TRUE);
-    file->Release();
-  }
-  shellLink->Release();
-  CoUninitialize();
-  if (FAILED(result)) throw Failure("saving the link failed: " + link);
+  if (!target.empty()) shellLink.Link().SetPath(Wide(target).c_str());
+  if (FAILED(shellLink.File().Save(Wide(link).c_str(), TRUE))) throw Failure("saving the link failed: " + link);
+  return 0;
+}
+
+int ReadLink(const Words& words) {
+  Args args(words, {"link"});
+  const std::string link = args.Text("link");
+  ShellLink shellLink;
+  if (FAILED(shellLink.File().Load(Wide(link).c_str(), STGM_READ))) throw Failure("cannot load the link " + link);
+  IShellLinkW& read = shellLink.Link();
+  Record()
+      .Text("target", LinkText([&](wchar_t* text, int size) { return read.GetPath(text, size, nullptr, 0); }))
+      .Text("arguments", LinkText([&](wchar_t* text, int size) { return read.GetArguments(text, size); }))
+      .Text("folder", LinkText([&](wchar_t* text, int size) { return read.GetWorkingDirectory(text, size); }))
+      .WriteTo(stdout);
   return 0;
 }
 

@@ -6,11 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 #include "common/args.h"
 #include "common/failure.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 
@@ -41,7 +41,7 @@ UINT VirtualKey(const std::string& word) {
 }
 
 void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!PostMessageA(window, message, wParam, lParam)) FailWithLastError("PostMessageA");
+  if (!PostMessageW(window, message, wParam, lParam)) FailWithLastError("PostMessageW");
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ int Keys(const Words& words) {
   bool withUp = args.Number("up", 1) != 0;
   for (const std::string& word : args.Positional()) {
     UINT key = VirtualKey(word);
-    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(key, 0)) << 16;
+    LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, 0)) << 16;
     Post(window, WM_KEYDOWN, key, scan | 1);
     if (withUp) Post(window, WM_KEYUP, key, scan | 1 | 0xC0000000);
   }
@@ -63,19 +63,13 @@ int Type(const Words& words) {
   Args args(words, {"hwnd"});
   HWND window = args.RequiredWindow("hwnd");
   for (const std::string& text : args.Positional()) {
-    for (const char* p = text.c_str(); *p;) {
-      const char* next = CharNextA(p);
-      // A double-byte character goes as one UTF-16 WM_CHAR; the system
-      // hands it to an ANSI window procedure in its ANSI form.
-      wchar_t wide = 0;
+    // One UTF-16 unit per WM_CHAR; the system hands it to an ANSI window
+    // procedure in that window's code page.
+    for (const wchar_t unit : Wide(text)) {
       DWORD_PTR result = 0;
-      BOOL sent = next - p == 1
-                      ? SendMessageTimeoutA(window, WM_CHAR, static_cast<unsigned char>(*p), 1, SMTO_NORMAL,
-                                            kSendTimeoutMs, &result)
-                      : MultiByteToWideChar(CP_ACP, 0, p, static_cast<int>(next - p), &wide, 1) == 1 &&
-                            SendMessageTimeoutW(window, WM_CHAR, wide, 1, SMTO_NORMAL, kSendTimeoutMs, &result);
-      if (!sent) FailWithLastError("sending WM_CHAR");
-      p = next;
+      if (!SendMessageTimeoutW(window, WM_CHAR, unit, 1, SMTO_NORMAL, kSendTimeoutMs, &result)) {
+        FailWithLastError("sending WM_CHAR");
+      }
     }
   }
   return 0;
@@ -89,11 +83,11 @@ int GetText(const Words& words) {
 
 int SetText(const Words& words) {
   Args args(words, {"hwnd"});
-  std::string text = args.Positional().empty() ? std::string() : args.Positional().front();
+  const std::wstring text = args.Positional().empty() ? std::wstring() : Wide(args.Positional().front());
   DWORD_PTR result = 0;
-  if (!SendMessageTimeoutA(args.RequiredWindow("hwnd"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+  if (!SendMessageTimeoutW(args.RequiredWindow("hwnd"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
                            SMTO_NORMAL, kSendTimeoutMs, &result)) {
-    FailWithLastError("SendMessageTimeoutA(WM_SETTEXT)");
+    FailWithLastError("SendMessageTimeoutW(WM_SETTEXT)");
   }
   return 0;
 }

@@ -1,10 +1,12 @@
 // e2e_probe.exe: drives and observes other programs of the same Wine prefix
-// for the end-to-end tests. Output: records of "key=value" lines (record.h),
-// in the ANSI code page.
+// for the end-to-end tests. It reads its arguments and every text through
+// the wide calls, and writes records of "key=value" lines (record.h) in
+// UTF-8, the same under every system code page.
 
 #include <cstdio>
-#include <cstring>
+#include <string>
 
+#include "common/args.h"
 #include "common/failure.h"
 #include "probe/commands.h"
 
@@ -37,6 +39,7 @@ constexpr Command kCommands[] = {
     {"focus", e2e::Focus, "--hwnd H  (the window with the keyboard focus in H's thread; status 1 when none)"},
     {"tab-rows", e2e::TabRows, "--hwnd H  (a tab strip's rows: count, screen rectangle of its tabs)"},
     {"make-link", e2e::MakeLink, "--link L [--target T]  (writes a shell link; no target: none)"},
+    {"read-link", e2e::ReadLink, "--link L  (a shell link's target, arguments and working folder)"},
 };
 
 void PrintUsage() {
@@ -46,21 +49,29 @@ void PrintUsage() {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc < 2) {
+int main() {
+  e2e::Words words;
+  try {
+    words = e2e::Arguments();
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "e2e_probe: %s\n", failure.what());
+    return 2;
+  }
+  if (words.empty()) {
     PrintUsage();
     return 2;
   }
+  const std::string& name = words.front();
   for (const Command& command : kCommands) {
-    if (std::strcmp(command.name, argv[1]) != 0) continue;
+    if (name != command.name) continue;
     try {
-      return command.run(e2e::Words(argv + 2, argv + argc));
+      return command.run(e2e::Words(words.begin() + 1, words.end()));
     } catch (const std::exception& failure) {
-      std::fprintf(stderr, "e2e_probe %s: %s\n", argv[1], failure.what());
+      std::fprintf(stderr, "e2e_probe %s: %s\n", name.c_str(), failure.what());
       return 2;
     }
   }
-  std::fprintf(stderr, "e2e_probe: unknown command %s\n", argv[1]);
+  std::fprintf(stderr, "e2e_probe: unknown command %s\n", name.c_str());
   PrintUsage();
   return 2;
 }

@@ -5,14 +5,14 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <fstream>
-#include <iterator>
+#include <string>
 
 #include "common/args.h"
 #include "common/failure.h"
 #include "common/paths.h"
 #include "common/process_memory.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 #include "probe/polling.h"
@@ -28,29 +28,42 @@ constexpr char kReaderEntry[] = "WriteOpenMenus";
 class TemporaryFile {
  public:
   TemporaryFile() {
-    char folder[MAX_PATH];
-    char file[MAX_PATH];
-    if (!GetTempPathA(sizeof folder, folder) || !GetTempFileNameA(folder, "mnu", 0, file)) {
-      FailWithLastError("GetTempFileNameA");
+    wchar_t folder[MAX_PATH];
+    wchar_t file[MAX_PATH];
+    if (!GetTempPathW(MAX_PATH, folder) || !GetTempFileNameW(folder, L"mnu", 0, file)) {
+      FailWithLastError("GetTempFileNameW");
     }
     path_ = file;
   }
-  ~TemporaryFile() { DeleteFileA(path_.c_str()); }
-  const std::string& Path() const { return path_; }
+  ~TemporaryFile() { DeleteFileW(path_.c_str()); }
+  const std::wstring& Path() const { return path_; }
 
  private:
-  std::string path_;
+  std::wstring path_;
 };
 
 // The address of the reader's entry in a process that loaded the DLL at
 // remoteBase: the same offset as in this process.
 LPTHREAD_START_ROUTINE RemoteEntry(const std::string& dllPath, HMODULE remoteBase) {
-  HMODULE local = LoadLibraryA(dllPath.c_str());
-  if (!local) FailWithLastError("LoadLibraryA(" + dllPath + ")");
+  HMODULE local = LoadLibraryW(Wide(dllPath).c_str());
+  if (!local) FailWithLastError("LoadLibraryW(" + dllPath + ")");
   FARPROC entry = GetProcAddress(local, kReaderEntry);
   if (!entry) FailWithLastError("GetProcAddress");
   auto offset = reinterpret_cast<UINT_PTR>(entry) - reinterpret_cast<UINT_PTR>(local);
   return reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<UINT_PTR>(remoteBase) + offset);
+}
+
+// A wide string's bytes with its final NUL, for the memory of another process.
+std::size_t SizeWithNul(const std::wstring& text) { return (text.size() + 1) * sizeof(wchar_t); }
+
+std::string ReadWholeFile(const std::wstring& path) {
+  std::string bytes;
+  if (FILE* in = _wfopen(path.c_str(), L"rb")) {
+    char buffer[4096];
+    for (std::size_t count; (count = std::fread(buffer, 1, sizeof buffer, in)) > 0;) bytes.append(buffer, count);
+    std::fclose(in);
+  }
+  return bytes;
 }
 
 template <class Function>
@@ -92,26 +105,26 @@ int Menus(const Words& words) {
 int ReadMenus(const Words& words) {
   Args args(words, {"pid"});
   auto pid = static_cast<DWORD>(args.RequiredNumber("pid"));
-  std::string dllPath = FolderOf(ModulePath()) + kReaderDll;
+  const std::string dllPath = FolderOf(ModulePath()) + kReaderDll;
+  const std::wstring wideDllPath = Wide(dllPath);
   TemporaryFile output;
 
   ProcessHandle process(pid, PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION | PROCESS_VM_WRITE | PROCESS_VM_READ |
                                  PROCESS_QUERY_INFORMATION);
-  RemoteBuffer remoteDllPath(process.Get(), dllPath.c_str(), dllPath.size() + 1);
+  RemoteBuffer remoteDllPath(process.Get(), wideDllPath.c_str(), SizeWithNul(wideDllPath));
   // The thread's exit code holds only the low 32 bits of the module handle
-  // LoadLibraryA returns; the target's module list gives all of it.
-  RunRemoteThread(process.Get(), Kernel32Entry(LoadLibraryA), remoteDllPath.Address(), kRemoteTimeoutMs);
+  // LoadLibraryW returns; the target's module list gives all of it.
+  RunRemoteThread(process.Get(), Kernel32Entry(LoadLibraryW), remoteDllPath.Address(), kRemoteTimeoutMs);
   HMODULE remoteBase = FindRemoteModule(pid, dllPath);
   if (!remoteBase) throw Failure("the target could not load " + dllPath);
 
-  RemoteBuffer remoteOutput(process.Get(), output.Path().c_str(), output.Path().size() + 1);
+  RemoteBuffer remoteOutput(process.Get(), output.Path().c_str(), SizeWithNul(output.Path()));
   DWORD status =
       RunRemoteThread(process.Get(), RemoteEntry(dllPath, remoteBase), remoteOutput.Address(), kRemoteTimeoutMs);
   RunRemoteThread(process.Get(), Kernel32Entry(FreeLibrary), remoteBase, kRemoteTimeoutMs);
   if (status != 0) throw Failure("the menu reader failed with status " + std::to_string(status));
 
-  std::ifstream in(output.Path(), std::ios::binary);
-  std::string records((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string records = ReadWholeFile(output.Path());
   std::fwrite(records.data(), 1, records.size(), stdout);
   return 0;
 }

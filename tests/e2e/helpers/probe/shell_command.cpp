@@ -1,19 +1,21 @@
-// ShellExecuteA with every argument given, as the launcher calls it; the
+// ShellExecuteW with every argument given, as the launcher calls it; the
 // record carries its result (above 32 on success).
 
 #include <windows.h>
 #include <shellapi.h>
 
 #include <cstdio>
+#include <string>
 
 #include "common/args.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "probe/commands.h"
 
 namespace e2e {
 namespace {
 
-const char* OrNull(const Args& args, const char* name, const std::string& value) {
+const wchar_t* OrNull(const Args& args, const char* name, const std::wstring& value) {
   return args.Has(name) ? value.c_str() : nullptr;
 }
 
@@ -21,12 +23,12 @@ const char* OrNull(const Args& args, const char* name, const std::string& value)
 
 int ShellExecuteCommand(const Words& words) {
   Args args(words, {"file", "params", "dir", "show", "verb"});
-  std::string file = args.Text("file");
-  std::string params = args.Text("params");
-  std::string dir = args.Text("dir");
-  std::string verb = args.Text("verb");
+  const std::wstring file = Wide(args.Text("file"));
+  const std::wstring params = Wide(args.Text("params"));
+  const std::wstring dir = Wide(args.Text("dir"));
+  const std::wstring verb = Wide(args.Text("verb"));
   int show = static_cast<int>(args.Number("show", SW_SHOWNORMAL));
-  HINSTANCE result = ShellExecuteA(nullptr, OrNull(args, "verb", verb), file.c_str(), OrNull(args, "params", params),
+  HINSTANCE result = ShellExecuteW(nullptr, OrNull(args, "verb", verb), file.c_str(), OrNull(args, "params", params),
                                    OrNull(args, "dir", dir), show);
   auto code = static_cast<long long>(reinterpret_cast<INT_PTR>(result));
   Record().Int("result", code).WriteTo(stdout);

@@ -21,7 +21,7 @@ namespace e2e {
 int TabRows(const Words& words) {
   Args args(words, {"hwnd"});
   HWND tabs = args.RequiredWindow("hwnd");
-  const auto count = static_cast<int>(SendMessageA(tabs, TCM_GETITEMCOUNT, 0, 0));
+  const auto count = static_cast<int>(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
   if (count <= 0) return 1;
   ProcessHandle process(ProcessOf(tabs), PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE |
                                              PROCESS_QUERY_INFORMATION);
@@ -29,7 +29,7 @@ int TabRows(const Words& words) {
   RemoteBuffer remote(process.Get(), &empty, sizeof empty);
   RECT covered{};
   for (int i = 0; i < count; ++i) {
-    if (!SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.Address()))) {
+    if (!SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(remote.Address()))) {
       throw Failure("TCM_GETITEMRECT failed");
     }
     RECT item{};
@@ -40,7 +40,7 @@ int TabRows(const Words& words) {
   }
   MapWindowPoints(tabs, nullptr, reinterpret_cast<POINT*>(&covered), 2);
   Record record;
-  record.Int("rows", SendMessageA(tabs, TCM_GETROWCOUNT, 0, 0)).Rectangle("tabs", covered);
+  record.Int("rows", SendMessageW(tabs, TCM_GETROWCOUNT, 0, 0)).Rectangle("tabs", covered);
   record.WriteTo(stdout);
   return 0;
 }

@@ -7,6 +7,7 @@
 
 #include "common/args.h"
 #include "common/record.h"
+#include "common/utf8.h"
 #include "common/window_info.h"
 #include "probe/commands.h"
 #include "probe/polling.h"
@@ -19,18 +20,11 @@ namespace {
 std::string ExePath(DWORD pid) {
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPMODULE, pid);
   if (snapshot == INVALID_HANDLE_VALUE) return {};
-  MODULEENTRY32 module{};
+  MODULEENTRY32W module{};
   module.dwSize = sizeof module;
-  std::string path = Module32First(snapshot, &module) ? module.szExePath : "";
+  std::string path = Module32FirstW(snapshot, &module) ? Utf8(module.szExePath) : "";
   CloseHandle(snapshot);
   return path;
-}
-
-bool HasSeparator(const std::string& text) {
-  for (const char* p = text.c_str(); *p; p = CharNextA(p)) {
-    if (*p == '\\') return true;
-  }
-  return false;
 }
 
 void PrintWindows(const std::vector<HWND>& windows) {
@@ -46,16 +40,15 @@ void PrintWindows(const std::vector<HWND>& windows) {
 int FindProcess(const Words& words) {
   Args args(words, {"exe"});
   std::string wanted = args.Text("exe");
-  bool byPath = HasSeparator(wanted);
+  bool byPath = wanted.find('\\') != std::string::npos;
   HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
   if (snapshot == INVALID_HANDLE_VALUE) return 1;
-  PROCESSENTRY32 entry{};
+  PROCESSENTRY32W entry{};
   entry.dwSize = sizeof entry;
   int found = 0;
-  for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+  for (BOOL more = Process32FirstW(snapshot, &entry); more; more = Process32NextW(snapshot, &entry)) {
     std::string path = ExePath(entry.th32ProcessID);
-    const std::string& compared = byPath ? path : std::string(entry.szExeFile);
-    if (lstrcmpiA(compared.c_str(), wanted.c_str()) != 0) continue;
+    if (!SameTextIgnoringCase(byPath ? path : Utf8(entry.szExeFile), wanted)) continue;
     Record().Int("pid", entry.th32ProcessID).Int("parent", entry.th32ParentProcessID).Text("exe", path).WriteTo(stdout);
     ++found;
   }
@@ -95,7 +88,7 @@ int Children(const Words& words) {
 
 int CloseWindowCommand(const Words& words) {
   Args args(words, {"hwnd"});
-  return PostMessageA(args.RequiredWindow("hwnd"), WM_CLOSE, 0, 0) ? 0 : 2;
+  return PostMessageW(args.RequiredWindow("hwnd"), WM_CLOSE, 0, 0) ? 0 : 2;
 }
 
 }  // namespace e2e

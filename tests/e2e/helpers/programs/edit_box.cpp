@@ -15,21 +15,21 @@ constexpr int kEditId = 100;
 LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      CreateWindowExA(WS_EX_CLIENTEDGE, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 280, 24, window,
-                      reinterpret_cast<HMENU>(kEditId), GetModuleHandleA(nullptr), nullptr);
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"", WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 280, 24, window,
+                      reinterpret_cast<HMENU>(kEditId), GetModuleHandleW(nullptr), nullptr);
       return 0;
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int main() {
   try {
-    e2e::CreateTopWindow("edit_box", Procedure, RECT{100, 120, 420, 240});
+    e2e::CreateTopWindow(L"edit_box", Procedure, RECT{100, 120, 420, 240});
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "edit_box: %s\n", failure.what());
     return 3;

@@ -28,16 +28,18 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       PostQuitMessage(0);
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
+// Its one option is ASCII, the same in every code page: the baseline
+// imports no shell32 to read it wide.
 int main(int argc, char** argv) {
   try {
     e2e::Args args(std::vector<std::string>(argv + 1, argv + argc), {"stay"});
     stay = args.Number("stay", 0) != 0;
-    e2e::CreateTopWindow("minimal_window", Procedure, RECT{100, 120, 420, 360});
+    e2e::CreateTopWindow(L"minimal_window", Procedure, RECT{100, 120, 420, 360});
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "minimal_window: %s\n", failure.what());
     return 3;

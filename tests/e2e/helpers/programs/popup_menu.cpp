@@ -11,19 +11,19 @@
 
 namespace {
 
-// Separator, check mark, grayed entry, submenu, and "表示" whose first
-// character's trail byte is 0x5C.
+// Separator, check mark, grayed entry, submenu, and "表示" (its first
+// character's trail byte in code page 932 is 0x5C).
 HMENU BuildMenu() {
   HMENU more = CreatePopupMenu();
-  AppendMenuA(more, MF_STRING, 201, "子その1");
-  AppendMenuA(more, MF_STRING, 202, "子その2");
+  AppendMenuW(more, MF_STRING, 201, L"子その1");
+  AppendMenuW(more, MF_STRING, 202, L"子その2");
   HMENU menu = CreatePopupMenu();
-  AppendMenuA(menu, MF_STRING, 101, "開く(&O)");
-  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuA(menu, MF_STRING | MF_CHECKED, 102, "チェック済み");
-  AppendMenuA(menu, MF_STRING | MF_GRAYED, 103, "使用不可");
-  AppendMenuA(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(more), "その他");
-  AppendMenuA(menu, MF_STRING, 104, "表示");
+  AppendMenuW(menu, MF_STRING, 101, L"開く(&O)");
+  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu, MF_STRING | MF_CHECKED, 102, L"チェック済み");
+  AppendMenuW(menu, MF_STRING | MF_GRAYED, 103, L"使用不可");
+  AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(more), L"その他");
+  AppendMenuW(menu, MF_STRING, 104, L"表示");
   return menu;
 }
 
@@ -32,7 +32,7 @@ HMENU BuildMenu() {
 int main() {
   HWND owner;
   try {
-    owner = e2e::CreateTopWindow("popup_menu", DefWindowProcA, RECT{40, 40, 280, 160});
+    owner = e2e::CreateTopWindow(L"popup_menu", DefWindowProcW, RECT{40, 40, 280, 160});
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "popup_menu: %s\n", failure.what());
     return 0;

@@ -24,6 +24,10 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <vector>
+
+#include "common/args.h"
+#include "common/utf8.h"
 
 namespace {
 
@@ -39,12 +43,12 @@ struct Options {
   int runs = 1;
 };
 
-Options ParseOptions(int argc, char** argv) {
+Options ParseOptions(const std::vector<std::string>& words) {
   std::map<std::string, std::string> values;
-  for (int i = 1; i < argc; i += 2) {
-    const std::string name = argv[i];
-    if (name.rfind("--", 0) != 0 || i + 1 >= argc) throw std::runtime_error("expected --name value, got " + name);
-    values[name.substr(2)] = argv[i + 1];
+  for (std::size_t i = 0; i < words.size(); i += 2) {
+    const std::string& name = words[i];
+    if (name.rfind("--", 0) != 0 || i + 1 >= words.size()) throw std::runtime_error("expected --name value, got " + name);
+    values[name.substr(2)] = words[i + 1];
   }
   Options options;
   for (const auto& [name, value] : values) {
@@ -96,9 +100,11 @@ class Stopwatch {
 
 // The process's visible top-level window of the class (and title), if any.
 HWND VisibleWindowOf(DWORD pid, const Options& options) {
-  const char* title = options.title ? options.title->c_str() : nullptr;
-  for (HWND window = FindWindowExA(nullptr, nullptr, options.windowClass.c_str(), title); window != nullptr;
-       window = FindWindowExA(nullptr, window, options.windowClass.c_str(), title)) {
+  const std::wstring windowClass = e2e::Wide(options.windowClass);
+  const std::wstring wideTitle = options.title ? e2e::Wide(*options.title) : std::wstring();
+  const wchar_t* title = options.title ? wideTitle.c_str() : nullptr;
+  for (HWND window = FindWindowExW(nullptr, nullptr, windowClass.c_str(), title); window != nullptr;
+       window = FindWindowExW(nullptr, window, windowClass.c_str(), title)) {
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
     if (owner == pid && IsWindowVisible(window)) return window;
@@ -117,17 +123,19 @@ std::string FolderOf(const std::string& path) {
 
 // One start of the program; prints its line.
 void TimeOneRun(int run, const Options& options) {
-  STARTUPINFOA startup{};
+  STARTUPINFOW startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   std::string commandLine = "\"" + options.exe + "\"";
   if (!options.arguments.empty()) commandLine += " " + options.arguments;
-  const std::string folder = FolderOf(options.exe);
+  std::wstring wideCommandLine = e2e::Wide(commandLine);
+  const std::wstring exe = e2e::Wide(options.exe);
+  const std::wstring folder = e2e::Wide(FolderOf(options.exe));
 
   const Stopwatch clock;
-  if (!CreateProcessA(options.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessW(exe.c_str(), wideCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder.empty() ? nullptr : folder.c_str(), &startup, &process)) {
-    throw std::runtime_error("CreateProcessA failed with error " + std::to_string(GetLastError()));
+    throw std::runtime_error("CreateProcessW failed with error " + std::to_string(GetLastError()));
   }
   CloseHandle(process.hThread);
 
@@ -158,7 +166,7 @@ void TimeOneRun(int run, const Options& options) {
     Sleep(1);
   }
 
-  if (options.close) PostMessageA(window, WM_CLOSE, 0, 0);
+  if (options.close) PostMessageW(window, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(process.hProcess, static_cast<DWORD>(kTimeoutMs)) != WAIT_OBJECT_0) {
     TerminateProcess(process.hProcess, 1);
     throw std::runtime_error("the program did not end within 30 s");
@@ -175,10 +183,10 @@ void TimeOneRun(int run, const Options& options) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main() {
   Options options;
   try {
-    options = ParseOptions(argc, argv);
+    options = ParseOptions(e2e::Arguments());
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "startup_timer: %s\n", failure.what());
     return 2;

@@ -17,15 +17,15 @@ namespace {
 constexpr UINT kCallbackMessage = WM_APP + 1;
 constexpr UINT kIconId = 1;
 
-NOTIFYICONDATAA IconData(HWND owner) {
-  NOTIFYICONDATAA data{};
+NOTIFYICONDATAW IconData(HWND owner) {
+  NOTIFYICONDATAW data{};
   data.cbSize = sizeof data;
   data.hWnd = owner;
   data.uID = kIconId;
   data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   data.uCallbackMessage = kCallbackMessage;
-  data.hIcon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
-  lstrcpynA(data.szTip, "tray_icon", sizeof data.szTip);
+  data.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  lstrcpynW(data.szTip, L"tray_icon", ARRAYSIZE(data.szTip));
   return data;
 }
 
@@ -36,8 +36,8 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case kCallbackMessage:
       if (lParam >= WM_LBUTTONDOWN && lParam <= WM_MBUTTONDBLCLK && !clicked) {
         clicked = static_cast<UINT>(lParam);
-        NOTIFYICONDATAA data = IconData(window);
-        Shell_NotifyIconA(NIM_DELETE, &data);
+        NOTIFYICONDATAW data = IconData(window);
+        Shell_NotifyIconW(NIM_DELETE, &data);
         DestroyWindow(window);
       }
       return 0;
@@ -45,16 +45,16 @@ LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       PostQuitMessage(clicked ? static_cast<int>(clicked - WM_MOUSEFIRST) : 0);
       return 0;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 int main() {
   try {
-    HWND owner = e2e::CreateTopWindow("tray_icon", Procedure, RECT{600, 400, 800, 480});
-    NOTIFYICONDATAA data = IconData(owner);
-    if (!Shell_NotifyIconA(NIM_ADD, &data)) throw std::runtime_error("Shell_NotifyIconA(NIM_ADD) failed");
+    HWND owner = e2e::CreateTopWindow(L"tray_icon", Procedure, RECT{600, 400, 800, 480});
+    NOTIFYICONDATAW data = IconData(owner);
+    if (!Shell_NotifyIconW(NIM_ADD, &data)) throw std::runtime_error("Shell_NotifyIconW(NIM_ADD) failed");
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "tray_icon: %s\n", failure.what());
     return 0;

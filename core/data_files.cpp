@@ -270,7 +270,7 @@ LoadResult LoadAll(LauncherState& state, platform::FileSystem& files, platform::
   dataFiles.FinishReplace();
   auto source = [&](const char* name) {
     const std::string path = folder + name;
-    return dataFiles.StillWaiting().contains(path) ? PendingPath(path) : path;
+    return dataFiles.StillWaiting(path) ? PendingPath(path) : path;
   };
 
   std::string bytes;

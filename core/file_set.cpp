@@ -1,5 +1,7 @@
 #include "core/file_set.h"
 
+#include <algorithm>
+
 #include "platform/text.h"
 
 namespace pelorin {
@@ -61,13 +63,17 @@ platform::FileResult FileSet::FinishReplace() {
   return MoveIntoPlace(waiting);
 }
 
+bool FileSet::StillWaiting(const std::string& path) const {
+  return std::find(stillWaiting_.begin(), stillWaiting_.end(), path) != stillWaiting_.end();
+}
+
 platform::FileResult FileSet::MoveIntoPlace(const std::vector<std::string>& waiting) {
   platform::FileResult outcome;
   for (const auto& path : waiting) {
     // The others are still moved, so that as few files as possible wait.
     if (const auto result = files_.MoveOver(PendingPath(path), path); !result) {
       if (outcome) outcome = Failed(result, path);
-      stillWaiting_.insert(path);
+      stillWaiting_.push_back(path);
     }
   }
   if (!outcome) return outcome;

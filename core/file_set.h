@@ -5,7 +5,6 @@
 // kill, a power cut) therefore leaves either the whole old set or a commit
 // that the next FinishReplace completes: never a mix of old and new files.
 
-#include <set>
 #include <string>
 #include <vector>
 
@@ -29,10 +28,10 @@ class FileSet {
   // Brings the set to a consistent state after an earlier stop: a complete
   // marker means the replacement was committed, so the waiting files are
   // moved into place; otherwise whatever waits is discarded. On failure the
-  // marker stays, and StillWaiting names the files whose new contents could
+  // marker stays, and StillWaiting tells the files whose new contents could
   // not be moved yet (read those from their PendingPath).
   platform::FileResult FinishReplace();
-  const std::set<std::string>& StillWaiting() const { return stillWaiting_; }
+  bool StillWaiting(const std::string& path) const;
 
   // Replaces the files with contents (one per path, in the same order). A
   // failed write leaves the old files; a failed move after the commit is
@@ -53,7 +52,7 @@ class FileSet {
   platform::FileSystem& files_;
   std::vector<std::string> paths_;
   std::string marker_;
-  std::set<std::string> stillWaiting_;
+  std::vector<std::string> stillWaiting_;
 };
 
 }  // namespace pelorin

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/error.h"
 #include "platform/ui/form.h"
 #include "platform/ui/popup_menu.h"
@@ -446,13 +448,13 @@ void ApplicationWin32::HideTaskbarButton() {
 
 UINT_PTR ApplicationWin32::AddTimer(Timer& timer) {
   const UINT_PTR id = nextTimerId_++;
-  timers_[id] = &timer;
+  timers_.emplace_back(id, &timer);
   return id;
 }
 
 void ApplicationWin32::RemoveTimer(UINT_PTR id) {
   StopTimer(id);
-  timers_.erase(id);
+  std::erase_if(timers_, [id](const auto& entry) { return entry.first == id; });
 }
 
 void ApplicationWin32::StartTimer(UINT_PTR id, unsigned interval) {
@@ -466,7 +468,7 @@ void ApplicationWin32::StopTimer(UINT_PTR id) {
 
 void ApplicationWin32::FireTimer(UINT_PTR id) {
   // A WM_TIMER may still arrive for a timer that was removed since.
-  const auto found = timers_.find(id);
+  const auto found = std::find_if(timers_.begin(), timers_.end(), [id](const auto& entry) { return entry.first == id; });
   if (found != timers_.end()) found->second->SignalTimer();
 }
 

@@ -7,7 +7,7 @@
 
 #include <array>
 #include <cstdint>
-#include <map>
+#include <utility>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -99,7 +99,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   HICON smallIcon_ = nullptr;
   mutable std::unique_ptr<OwnerWindow> owner_;
   std::unique_ptr<MessageWindow> messages_;
-  std::map<UINT_PTR, Timer*> timers_;
+  std::vector<std::pair<UINT_PTR, Timer*>> timers_;
   UINT_PTR nextTimerId_ = 1;
   WORD nextControlId_ = 100;
   std::vector<ModalFrame*> modalFrames_;

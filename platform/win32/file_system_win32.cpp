@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <vector>
-
 #include "platform/error.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"
@@ -59,17 +57,11 @@ std::string SystemErrorMessage(unsigned long error) {
 }
 
 std::string FileSystemWin32::ExecutablePath() {
-  std::u16string path(MAX_PATH, u'\0');
-  for (;;) {
-    const DWORD length =
-        GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), static_cast<DWORD>(path.size()));
-    // A full buffer may mean a cut-off path (XP does not report it as an error).
-    if (length < path.size() - 1) {
-      path.resize(length);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
+  // Room for the longest path there is: a full buffer could mean a cut-off
+  // path, which XP does not report as an error.
+  constexpr DWORD kLongestPath = 32768;
+  std::u16string path(kLongestPath, u'\0');
+  path.resize(GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()), kLongestPath));
   // The data files' paths start with it: one the program cannot name would
   // make it read and write somewhere else.
   auto kept = KeptPath(std::move(path));
@@ -78,7 +70,7 @@ std::string FileSystemWin32::ExecutablePath() {
 }
 
 FileResult FileSystemWin32::ReadWholeFile(const std::string& path, std::string& contents) {
-  FileHandle file(CreateFileW(FileCallPath(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+  FileHandle file(CreateFileW(AsWide(FileCallPath(path)), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastErrorFailure();
   contents.clear();
@@ -93,12 +85,12 @@ FileResult FileSystemWin32::ReadWholeFile(const std::string& path, std::string& 
 }
 
 FileResult FileSystemWin32::WriteWholeFile(const std::string& path, std::string_view bytes) {
-  return WriteWholeFileAt(FileCallPath(path), bytes);
+  return WriteWholeFileAt(AsWide(FileCallPath(path)), bytes);
 }
 
-FileResult WriteWholeFileAt(const std::wstring& systemPath, std::string_view bytes) {
+FileResult WriteWholeFileAt(const wchar_t* systemPath, std::string_view bytes) {
   FileHandle file(
-      CreateFileW(systemPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      CreateFileW(systemPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return LastErrorFailure();
   while (!bytes.empty()) {
     DWORD written = 0;
@@ -113,21 +105,21 @@ FileResult WriteWholeFileAt(const std::wstring& systemPath, std::string_view byt
 }
 
 FileResult FileSystemWin32::MoveOver(const std::string& source, const std::string& target) {
-  const std::wstring from = FileCallPath(source);
-  const std::wstring to = FileCallPath(target);
-  if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+  const std::u16string from = FileCallPath(source);
+  const std::u16string to = FileCallPath(target);
+  if (MoveFileExW(AsWide(from), AsWide(to), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     return FileResult::Success();
   }
   const DWORD error = GetLastError();
   if (error != ERROR_CALL_NOT_IMPLEMENTED) return FileResult::Failure(SystemErrorMessage(error));
   // A system without MoveFileEx: remove the target, then rename.
-  if (!DeleteFileW(to.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) return LastErrorFailure();
-  if (!MoveFileW(from.c_str(), to.c_str())) return LastErrorFailure();
+  if (!DeleteFileW(AsWide(to)) && GetLastError() != ERROR_FILE_NOT_FOUND) return LastErrorFailure();
+  if (!MoveFileW(AsWide(from), AsWide(to))) return LastErrorFailure();
   return FileResult::Success();
 }
 
 FileResult FileSystemWin32::RemoveFile(const std::string& path) {
-  if (DeleteFileW(FileCallPath(path).c_str())) return FileResult::Success();
+  if (DeleteFileW(AsWide(FileCallPath(path)))) return FileResult::Success();
   const DWORD error = GetLastError();
   if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return FileResult::Success();
   return FileResult::Failure(SystemErrorMessage(error));

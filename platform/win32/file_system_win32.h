@@ -19,7 +19,7 @@ class FileSystemWin32 : public FileSystem {
 };
 
 // WriteWholeFile for a path as the wide calls take it.
-FileResult WriteWholeFileAt(const std::wstring& systemPath, std::string_view bytes);
+FileResult WriteWholeFileAt(const wchar_t* systemPath, std::string_view bytes);
 
 // The system's wording for a Win32 error code, in the system's language.
 std::string SystemErrorMessage(unsigned long error);

@@ -7,6 +7,7 @@
 #include "platform/text.h"
 #include "platform/win32/file_system_win32.h"
 #include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -19,7 +20,7 @@ std::u16string FromWide(const wchar_t* text) { return reinterpret_cast<const cha
 std::optional<std::uint32_t> FileSystemWin32::Attributes(const std::string& path) {
   // Stored paths past MAX_PATH are looked up too: an existing item must never
   // be reported missing.
-  const DWORD attributes = GetFileAttributesW(FileCallPath(path).c_str());
+  const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
   if (attributes == INVALID_FILE_ATTRIBUTES) return std::nullopt;
   return static_cast<std::uint32_t>(attributes);
 }
@@ -28,7 +29,7 @@ std::vector<FoundFile> FileSystemWin32::FindFiles(const std::string& pattern) {
   std::vector<FoundFile> found;
   const std::string folder = ExtractFilePath(pattern);
   WIN32_FIND_DATAW data;
-  const HANDLE search = FindFirstFileW(FileCallPath(pattern).c_str(), &data);
+  const HANDLE search = FindFirstFileW(AsWide(FileCallPath(pattern)), &data);
   if (search == INVALID_HANDLE_VALUE) return found;
   do {
     // A name the ANSI calls cannot reach is listed by its short form, or left out.

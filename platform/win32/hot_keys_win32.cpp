@@ -1,6 +1,7 @@
 #include <windows.h>
 
-#include <set>
+#include <algorithm>
+#include <vector>
 
 #include "platform/ui/form.h"
 #include "platform/ui/hot_keys.h"
@@ -25,25 +26,25 @@ class HotKeysWin32 final : public HotKeysPeer, private MessageHandler {
 
   bool Register(int id, unsigned modifiers, unsigned virtualKey) override {
     if (!RegisterHotKey(form_.Handle(), id, modifiers, virtualKey)) return false;
-    ids_.insert(id);
+    ids_.push_back(id);
     return true;
   }
 
   void Unregister(int id) override {
-    if (ids_.erase(id) != 0) UnregisterHotKey(form_.Handle(), id);
+    if (std::erase(ids_, id) != 0) UnregisterHotKey(form_.Handle(), id);
   }
 
  private:
   bool OnMessage(UINT, WPARAM wParam, LPARAM) override {
     const int id = static_cast<int>(wParam);
-    if (!ids_.contains(id)) return false;
+    if (std::find(ids_.begin(), ids_.end(), id) == ids_.end()) return false;
     keys_.SignalHotKey(id);
     return true;
   }
 
   HotKeys& keys_;
   FormWin32& form_;
-  std::set<int> ids_;
+  std::vector<int> ids_;
 };
 
 }  // namespace

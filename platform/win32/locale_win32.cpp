@@ -20,21 +20,23 @@ SYSTEMTIME ToSystemTime(const LocalTime& time) {
   return system;
 }
 
+// A text the system formatted; length counts its terminating zero, 0 on failure.
+std::string Formatted(const wchar_t* text, int length) {
+  return length > 0 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1))) : std::string();
+}
+
 }  // namespace
 
-// The lengths below count the terminating zero.
 std::string LocaleWin32::ShortDate(const LocalTime& time) {
   const SYSTEMTIME system = ToSystemTime(time);
   wchar_t text[80];
-  const int length = GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &system, nullptr, text, 80);
-  return length > 0 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1))) : std::string();
+  return Formatted(text, GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, &system, nullptr, text, 80));
 }
 
 std::string LocaleWin32::LongTime(const LocalTime& time) {
   const SYSTEMTIME system = ToSystemTime(time);
   wchar_t text[80];
-  const int length = GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &system, nullptr, text, 80);
-  return length > 0 ? Narrow(std::wstring_view(text, static_cast<std::size_t>(length - 1))) : std::string();
+  return Formatted(text, GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &system, nullptr, text, 80));
 }
 
 std::string LocaleWin32::ThousandsSeparator() {

@@ -8,6 +8,7 @@
 #include "platform/win32/icons.h"
 #include "platform/win32/shell_icons_win32.h"
 #include "platform/win32/system_names_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -18,7 +19,7 @@ bool IsProgram(const std::string& path) {
 }
 
 bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(FileCallPath(path).c_str());
+  const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -35,9 +36,19 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
     if (genericProgramIcon_ && IsFile(path)) return CopyOf(genericProgramIcon_);
   }
   EnsureComApartment();
+  const std::u16string shellPath = ShellCallPath(path);
   SHFILEINFOW info = {};
   // A zero result means no icon; hIcon may then still hold a stale value.
-  if (SHGetFileInfoW(ShellCallPath(path).c_str(), 0, &info, sizeof info, SHGFI_ICON) == 0) return {};
+  if (SHGetFileInfoW(AsWide(shellPath), 0, &info, sizeof info, SHGFI_ICON) == 0) {
+    // A shell may not find a file by the short form of a path past MAX_PATH
+    // (Wine's does not): an existing one gets the icon of its kind.
+    if (WideFromCp932(path).size() < MAX_PATH) return {};
+    const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
+    if (attributes == INVALID_FILE_ATTRIBUTES ||
+        SHGetFileInfoW(AsWide(shellPath), attributes, &info, sizeof info, SHGFI_ICON | SHGFI_USEFILEATTRIBUTES) == 0) {
+      return {};
+    }
+  }
   Icon icon = MakeIcon(info.hIcon);
   if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
   return icon;
@@ -45,12 +56,12 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
 
 Icon IconsWin32::IconInFile(const std::string& path, int index) {
   HICON large = nullptr;
-  if (ExtractIconExW(ShellCallPath(path).c_str(), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
+  if (ExtractIconExW(AsWide(ShellCallPath(path)), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
   return MakeIcon(large);
 }
 
 int IconsWin32::IconCount(const std::string& path) {
-  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), ShellCallPath(path).c_str(), static_cast<UINT>(-1));
+  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), AsWide(ShellCallPath(path)), static_cast<UINT>(-1));
   return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "platform/win32/file_system_win32.h"
+#include "platform/text.h"
 #include "platform/win32/first_use_win32.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"
@@ -36,27 +37,19 @@ class ComPtr {
   Interface* pointer_ = nullptr;
 };
 
-// path made absolute, as IPersistFile wants it.
-std::wstring FullPath(const std::string& path) {
-  const std::wstring wide = Wide(path);
-  const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  if (size == 0) return wide;
-  std::wstring full(size, L'\0');
-  const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
-  if (length == 0 || length >= size) return wide;
-  full.resize(length);
-  return full;
+// buffer made empty, for a call that may succeed without writing to it.
+wchar_t* Emptied(wchar_t* buffer) {
+  buffer[0] = L'\0';
+  return buffer;
 }
 
-// Reads one text of the link through a MAX_PATH buffer: up to the first zero
-// on success (S_FALSE included), empty on a failure code or when a character
-// has no code page 932 form.
-template <typename Read>
-std::string LinkText(Read read) {
-  wchar_t buffer[MAX_PATH] = {};
-  if (FAILED(read(buffer, MAX_PATH))) return {};
-  buffer[MAX_PATH - 1] = L'\0';
+// The text a link call read into buffer (MAX_PATH units): up to the first
+// zero on success (S_FALSE included), empty on a failure code or when a
+// character has no code page 932 form.
+std::string LinkText(HRESULT result, wchar_t* buffer) {
   std::string text;
+  if (FAILED(result)) return text;
+  buffer[MAX_PATH - 1] = L'\0';
   if (!NarrowExact(buffer, text)) text.clear();
   return text;
 }
@@ -76,13 +69,11 @@ std::u16string LinkTarget(IShellLinkW& link) {
     if (named && path[0] != L'\0') return std::u16string(AsUtf16(path));
   }
   constexpr int kLongestPath = 32768;
-  std::wstring buffer(kLongestPath, L'\0');
+  std::u16string buffer(kLongestPath, u'\0');
   WIN32_FIND_DATAW findData;
-  if (FAILED(link.GetPath(buffer.data(), kLongestPath, &findData, 0))) return {};
-  const std::size_t end = buffer.find(L'\0');
-  if (end == std::wstring::npos) return {};
-  buffer.resize(end);
-  return std::u16string(AsUtf16(buffer));
+  if (FAILED(link.GetPath(reinterpret_cast<wchar_t*>(buffer.data()), kLongestPath, &findData, 0))) return {};
+  buffer.resize(std::char_traits<char16_t>::length(buffer.c_str()));
+  return buffer;
 }
 
 FileResult ComFailure(HRESULT result) {
@@ -99,22 +90,21 @@ bool ShellLinksWin32::Load(const std::string& path, LoadedShellLink& link) {
   }
   ComPtr<IPersistFile> file;
   if (FAILED(shellLink->QueryInterface(IID_IPersistFile, file.Out()))) return false;
-  if (FAILED(file->Load(FullPath(path).c_str(), 0))) return false;
+  // Made absolute, as IPersistFile wants it.
+  wchar_t buffer[MAX_PATH];
+  const DWORD length = GetFullPathNameW(AsWide(WideFromCp932(path)), MAX_PATH, buffer, nullptr);
+  if (length == 0 || length >= MAX_PATH || FAILED(file->Load(buffer, 0))) return false;
 
   LoadedShellLink read;
   std::u16string target = LinkTarget(*shellLink.Get());
-  read.Target = target.empty() ? SystemName{} : SystemNameOf(std::move(target));
-  read.Arguments = LinkText([&](wchar_t* b, int n) { return shellLink->GetArguments(b, n); });
-  read.WorkingDirectory = LinkText([&](wchar_t* b, int n) { return shellLink->GetWorkingDirectory(b, n); });
-  read.Description = LinkText([&](wchar_t* b, int n) { return shellLink->GetDescription(b, n); });
+  if (!target.empty()) read.Target = SystemNameOf(std::move(target));
+  read.Arguments = LinkText(shellLink->GetArguments(Emptied(buffer), MAX_PATH), buffer);
+  read.WorkingDirectory = LinkText(shellLink->GetWorkingDirectory(Emptied(buffer), MAX_PATH), buffer);
+  read.Description = LinkText(shellLink->GetDescription(Emptied(buffer), MAX_PATH), buffer);
   int iconIndex = 0;
-  bool iconRead = false;
-  read.IconLocation = LinkText([&](wchar_t* b, int n) {
-    const HRESULT result = shellLink->GetIconLocation(b, n, &iconIndex);
-    iconRead = SUCCEEDED(result);
-    return result;
-  });
-  read.IconIndex = iconRead ? iconIndex : 0;
+  const HRESULT iconResult = shellLink->GetIconLocation(Emptied(buffer), MAX_PATH, &iconIndex);
+  read.IconLocation = LinkText(iconResult, buffer);
+  read.IconIndex = SUCCEEDED(iconResult) ? iconIndex : 0;
   int showCommand = 0;
   read.ShowCommand = SUCCEEDED(shellLink->GetShowCmd(&showCommand)) ? showCommand : 0;
   link = std::move(read);
@@ -135,7 +125,7 @@ FileResult ShellLinksWin32::Save(const std::string& path, const ShellLinkData& l
   ComPtr<IPersistFile> file;
   result = shellLink->QueryInterface(IID_IPersistFile, file.Out());
   if (FAILED(result)) return ComFailure(result);
-  result = file->Save(FileCallPath(path).c_str(), FALSE);
+  result = file->Save(AsWide(FileCallPath(path)), FALSE);
   if (FAILED(result)) return ComFailure(result);
   return FileResult::Success();
 }

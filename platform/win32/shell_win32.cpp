@@ -3,6 +3,7 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include "platform/text.h"
 #include "platform/win32/first_use_win32.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"
@@ -12,11 +13,11 @@ namespace platform::win32 {
 bool ShellWin32::Execute(ui::Form* owner, const std::string& verb, const std::string& file,
                          const std::string& parameters, const std::optional<std::string>& folder, int showCommand) {
   EnsureComApartment();
-  const std::wstring wideVerb = Wide(verb);
-  const std::wstring wideFolder = folder ? ShellCallPath(*folder) : std::wstring();
+  const std::u16string wideVerb = WideFromCp932(verb);
+  const std::u16string wideFolder = folder ? ShellCallPath(*folder) : std::u16string();
   const HINSTANCE result =
-      ShellExecuteW(ownerWindow_(owner), verb.empty() ? nullptr : wideVerb.c_str(), ShellCallPath(file).c_str(),
-                    Wide(parameters).c_str(), folder ? wideFolder.c_str() : nullptr, showCommand);
+      ShellExecuteW(ownerWindow_(owner), verb.empty() ? nullptr : AsWide(wideVerb), AsWide(ShellCallPath(file)),
+                    AsWide(WideFromCp932(parameters)), folder ? AsWide(wideFolder) : nullptr, showCommand);
   // Values above 32 mean success.
   return reinterpret_cast<INT_PTR>(result) > 32;
 }

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "platform/win32/file_system_win32.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -11,11 +12,11 @@ namespace {
 constexpr wchar_t kVariable[] = L"PELORIN_STARTUP_TRACE";
 
 // Kept wide: a file name the program's code page cannot hold is still one to write.
-std::wstring TracePath() {
+std::u16string TracePath() {
   const DWORD size = GetEnvironmentVariableW(kVariable, nullptr, 0);
   if (size == 0) return {};
-  std::wstring path(size, L'\0');
-  const DWORD length = GetEnvironmentVariableW(kVariable, path.data(), size);
+  std::u16string path(size, u'\0');
+  const DWORD length = GetEnvironmentVariableW(kVariable, reinterpret_cast<wchar_t*>(path.data()), size);
   if (length == 0 || length >= size) return {};
   path.resize(length);
   return path;
@@ -29,7 +30,7 @@ std::int64_t Microseconds(const FILETIME& time) {
 
 StartupTraceWin32::StartupTraceWin32() : StartupTraceWin32(TracePath()) {}
 
-StartupTraceWin32::StartupTraceWin32(std::wstring path) : StartupTrace(!path.empty()), path_(std::move(path)) {
+StartupTraceWin32::StartupTraceWin32(std::u16string path) : StartupTrace(!path.empty()), path_(std::move(path)) {
   if (path_.empty()) return;
   QueryPerformanceFrequency(&frequency_);
   QueryPerformanceCounter(&made_);
@@ -46,6 +47,6 @@ std::int64_t StartupTraceWin32::Now() {
   return madeAfter_ + (now.QuadPart - made_.QuadPart) * 1000000 / frequency_.QuadPart;
 }
 
-void StartupTraceWin32::Write(const std::string& report) { WriteWholeFileAt(path_, report); }
+void StartupTraceWin32::Write(const std::string& report) { WriteWholeFileAt(AsWide(path_), report); }
 
 }  // namespace platform::win32

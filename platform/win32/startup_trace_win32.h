@@ -13,14 +13,14 @@ namespace platform::win32 {
 class StartupTraceWin32 final : public StartupTrace {
  public:
   StartupTraceWin32();
-  explicit StartupTraceWin32(std::wstring path);
+  explicit StartupTraceWin32(std::u16string path);
 
  protected:
   std::int64_t Now() override;
   void Write(const std::string& report) override;
 
  private:
-  std::wstring path_;
+  std::u16string path_;
   LARGE_INTEGER frequency_ = {};
   LARGE_INTEGER made_ = {};
   // Microseconds from the process's creation to this trace's.

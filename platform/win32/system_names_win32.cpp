@@ -33,8 +33,6 @@ std::u16string ShortPathOf(const std::u16string& path) {
   return WithoutPrefix(std::move(shortPath));
 }
 
-std::wstring AsWideString(std::u16string_view text) { return {reinterpret_cast<const wchar_t*>(text.data()), text.size()}; }
-
 }  // namespace
 
 std::u16string ExtendedPath(std::u16string_view path) {
@@ -50,18 +48,20 @@ SystemName SystemNameOf(std::u16string path) {
 }
 
 std::optional<std::string> KeptPath(std::u16string path) {
-  if (auto kept = KeepName({path, {}})) return kept;
-  return KeepName(SystemNameOf(std::move(path)));
+  SystemName name{std::move(path), {}};
+  if (auto kept = KeepName(name)) return kept;
+  name.Short = ShortPathOf(name.Long);
+  return KeepName(name);
 }
 
-std::wstring FileCallPath(std::string_view path) { return AsWideString(ExtendedPath(WideFromCp932(path))); }
+std::u16string FileCallPath(std::string_view path) { return ExtendedPath(WideFromCp932(path)); }
 
-std::wstring ShellCallPath(std::string_view path) {
+std::u16string ShellCallPath(std::string_view path) {
   std::u16string wide = WideFromCp932(path);
-  if (wide.size() < MAX_PATH) return AsWideString(wide);
-  const std::u16string shortPath = ShortPathOf(wide);
+  if (wide.size() < MAX_PATH) return wide;
+  std::u16string shortPath = ShortPathOf(wide);
   // Without a short form the call gets the path itself, and fails as it must.
-  return AsWideString(shortPath.empty() ? wide : shortPath);
+  return shortPath.empty() ? wide : shortPath;
 }
 
 }  // namespace platform::win32

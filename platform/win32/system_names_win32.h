@@ -23,11 +23,11 @@ SystemName SystemNameOf(std::u16string path);
 std::optional<std::string> KeptPath(std::u16string path);
 
 // A program path as the wide file functions take it, past MAX_PATH too.
-std::wstring FileCallPath(std::string_view path);
+std::u16string FileCallPath(std::string_view path);
 
 // A program path as the shell's functions take it. They stop at MAX_PATH and
 // know no "\\?\", so a longer path (an item stored whole by an older
 // version) goes by its short form when the file system has one.
-std::wstring ShellCallPath(std::string_view path);
+std::u16string ShellCallPath(std::string_view path);
 
 }  // namespace platform::win32

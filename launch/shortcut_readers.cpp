@@ -59,7 +59,7 @@ std::uint8_t ShowSizeOf(int showCommand) {
 bool ResolveShortcut(platform::ShellLinks& links, const std::string& path, ShortcutInfo& info) {
   platform::LoadedShellLink link;
   if (!links.Load(path, link)) return false;
-  info.TargetPath = platform::KeepName(link.Target).value_or(std::string());
+  info.TargetPath = platform::KeepName(link.TargetPath).value_or(std::string());
   info.Arguments = link.Arguments;
   info.WorkingFolder = link.WorkingDirectory;
   info.Description = link.Description;

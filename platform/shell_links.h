@@ -8,9 +8,15 @@
 
 namespace platform {
 
-// What a shortcut holds, as the program writes one (and a test sets one up).
-struct ShellLinkData {
-  std::string TargetPath;
+// What a shortcut holds. As the program writes one (and a test sets one up),
+// its target is a path of the program's; as read, the target comes as the
+// system names it, and what of it the program can keep is the caller's
+// decision (platform/incoming_path.h). The other texts are read as at most
+// 259 characters, in code page 932, and empty when one of their characters
+// has no form there.
+template <typename Target>
+struct BasicShellLink {
+  Target TargetPath;
   std::string Arguments;
   std::string WorkingDirectory;
   std::string Description;
@@ -19,23 +25,10 @@ struct ShellLinkData {
   // The stored show command (SW_*); 0 when it could not be read.
   int ShowCommand = 0;
 
-  bool operator==(const ShellLinkData&) const = default;
+  bool operator==(const BasicShellLink&) const = default;
 };
-
-// A shortcut as read. Its target comes as the system names it: what of it the
-// program can keep is the caller's decision (platform/incoming_path.h). The
-// other texts are at most 259 characters, in code page 932, and empty when
-// one of their characters has no form there.
-struct LoadedShellLink {
-  SystemName Target;
-  std::string Arguments;
-  std::string WorkingDirectory;
-  std::string Description;
-  std::string IconLocation;
-  int IconIndex = 0;
-  // The stored show command (SW_*); 0 when it could not be read.
-  int ShowCommand = 0;
-};
+using ShellLinkData = BasicShellLink<std::string>;
+using LoadedShellLink = BasicShellLink<SystemName>;
 
 class ShellLinks {
  public:

@@ -97,7 +97,7 @@ bool ShellLinksWin32::Load(const std::string& path, LoadedShellLink& link) {
 
   LoadedShellLink read;
   std::u16string target = LinkTarget(*shellLink.Get());
-  if (!target.empty()) read.Target = SystemNameOf(std::move(target));
+  if (!target.empty()) read.TargetPath = SystemNameOf(std::move(target));
   read.Arguments = LinkText(shellLink->GetArguments(Emptied(buffer), MAX_PATH), buffer);
   read.WorkingDirectory = LinkText(shellLink->GetWorkingDirectory(Emptied(buffer), MAX_PATH), buffer);
   read.Description = LinkText(shellLink->GetDescription(Emptied(buffer), MAX_PATH), buffer);

@@ -13,13 +13,7 @@ constexpr wchar_t kVariable[] = L"PELORIN_STARTUP_TRACE";
 
 // Kept wide: a file name the program's code page cannot hold is still one to write.
 std::u16string TracePath() {
-  const DWORD size = GetEnvironmentVariableW(kVariable, nullptr, 0);
-  if (size == 0) return {};
-  std::u16string path(size, u'\0');
-  const DWORD length = GetEnvironmentVariableW(kVariable, reinterpret_cast<wchar_t*>(path.data()), size);
-  if (length == 0 || length >= size) return {};
-  path.resize(length);
-  return path;
+  return SizedText([](wchar_t* buffer, DWORD size) { return GetEnvironmentVariableW(kVariable, buffer, size); });
 }
 
 std::int64_t Microseconds(const FILETIME& time) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/text.h"
+#include "platform/win32/wide_text.h"
 
 namespace platform::win32 {
 
@@ -24,12 +25,8 @@ std::u16string WithoutPrefix(std::u16string path) {
 std::u16string ShortPathOf(const std::u16string& path) {
   const std::u16string extended = ExtendedPath(path);
   const auto* in = reinterpret_cast<const wchar_t*>(extended.c_str());
-  const DWORD size = GetShortPathNameW(in, nullptr, 0);
-  if (size == 0) return {};
-  std::u16string shortPath(size, u'\0');
-  const DWORD length = GetShortPathNameW(in, reinterpret_cast<wchar_t*>(shortPath.data()), size);
-  if (length == 0 || length >= size) return {};
-  shortPath.resize(length);
+  std::u16string shortPath =
+      SizedText([in](wchar_t* buffer, DWORD size) { return GetShortPathNameW(in, buffer, size); });
   return WithoutPrefix(std::move(shortPath));
 }
 

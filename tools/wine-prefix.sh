@@ -49,12 +49,26 @@ if [ ! -f "$stamp" ] || [ "$(cat "$stamp")" != "$stamp_text" ]; then
   printf '%s\n' "$stamp_text" >"$stamp"
 fi
 
+# reg prints its errors on stdout: shown when it fails. It failed once in a
+# test run, right after a change of code page, for a reason not seen since;
+# a second try then.
+link_to_japanese_font() {
+  local output
+  for _ in 1 2; do
+    if output=$(wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$1" \
+      /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f 2>&1); then
+      return 0
+    fi
+  done
+  echo "wine-prefix: linking $1 to IPA P Gothic failed: $output" >&2
+  return 1
+}
+
 if [ ! -f "$links_stamp" ] || [ "$(cat "$links_stamp")" != "$LANG" ]; then
   # The first of these programs, under the caller's code page, lets Wine
   # write its own links first.
   for face in 'Tahoma' 'Microsoft Sans Serif' 'MS Sans Serif'; do
-    wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
-      /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f >/dev/null
+    link_to_japanese_font "$face"
   done
   printf '%s\n' "$LANG" >"$links_stamp"
 fi

@@ -190,8 +190,8 @@ void WineEnvironment::PrepareFor(const Locale& locale) const {
   const std::vector<std::string> argv = {"bash", kPrefixScript};
   const RunResult result = Run({.argv = argv, .env = Env(locale)}, kToolTimeout);
   if (result.status != 0) {
-    throw std::runtime_error("preparing the prefix for " + std::string(locale.lang) + " failed: " + CommandText(argv) +
-                             "\n" + result.err);
+    throw std::runtime_error("preparing the prefix for " + std::string(locale.lang) + " failed (status " +
+                             std::to_string(result.status) + "): " + CommandText(argv) + "\n" + result.out + result.err);
   }
 }
 

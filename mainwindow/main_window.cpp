@@ -1,5 +1,6 @@
 #include "mainwindow/main_window.h"
 
+#include <algorithm>
 #include <string>
 
 #include "app/app.h"
@@ -192,24 +193,14 @@ void TForm1::RefreshPanel() {
   LauncherState& state = app_.State();
   const EdgeHiding::Pause pause(app_.Hiding());
   app_.Ui().ProcessMessages();
+  // Each icon file is opened once for the whole panel.
+  const platform::Icons::Reading reading(app_.Services().Icons);
+  platform::StartupTrace& trace = app_.Services().Trace;
 
   const int panel = state.CurrentPanel;
   const int count = state.PanelItemCount[panel];
-  for (int r = 0; r < kRowLines; ++r) {
-    RowLines[r]->SetWidth(0);
-    RowLines[r]->SetTop(kCellPitch * r + 36);
-  }
-  for (int i = 0; i < kSlots; ++i) {
-    ColumnLines[i]->SetHeight(0);
-    ColumnLines[i]->Hide();
-    if (i >= count) {
-      // A hidden image keeps its old picture.
-      Images[i]->Hide();
-      Bevels[i]->Hide();
-      continue;
-    }
+  for (int i = 0; i < count; ++i) {
     const ItemRecord& item = state.Item(panel, i);
-    platform::StartupTrace& trace = app_.Services().Trace;
     trace.Mark("first show");
     const bool exists = app_.Services().Files.Exists(item.FilePath);
     trace.Mark("existence checks");
@@ -223,12 +214,11 @@ void TForm1::RefreshPanel() {
         return;
       }
     }
-    Images[i]->Show();
-    Bevels[i]->Show();
     ShowItemIcon(i);
     trace.Mark(state.Item(panel, i).IconNumber == 0 ? "shell icons of the current panel" : "icons from files");
   }
   LayoutGrid();
+  trace.Mark("grid");
 }
 
 void TForm1::LoadShellIcon(const std::string& path, int slot) {
@@ -251,30 +241,27 @@ void TForm1::LayoutGrid() {
   const int rows = state.IcLine;
   const int count = state.PanelItemCount[state.CurrentPanel];
   const int fullRows = count / perRow;
+  const int inLastRow = count % perRow;
 
-  int row = 0;
-  int col = 0;
+  // Every control gets its final place and visibility once: each change
+  // repaints and moves a tip.
   for (int i = 0; i < kSlots; ++i) {
-    if (i > 0 && i % perRow == 0) {
-      ++row;
-      col = 0;
-    }
-    Bevels[i]->SetLeft(kCellPitch * col);
-    Bevels[i]->SetTop(kCellPitch * row);
-    Images[i]->SetLeft(kCellPitch * col + 2);
-    Images[i]->SetTop(kCellPitch * row + 2);
-    ColumnLines[i]->SetLeft(kCellPitch * i + 36);
-    ColumnLines[i]->SetHeight(kCellPitch * fullRows - 2);
-    if (i < count) {
-      // A fifth row (4 per row, more than 16 items) has no row line.
-      if (row < kRowLines) RowLines[row]->SetWidth(kCellPitch * col + 36);
-      if (i >= fullRows * perRow) ColumnLines[col]->SetHeight(ColumnLines[col]->Height() + kCellPitch);
-      ++col;
-    } else {
-      Images[i]->Hide();
-      Bevels[i]->Hide();
-    }
-    if (ColumnLines[i]->Height() >= 1) ColumnLines[i]->Show();
+    const ui::Point cell{kCellPitch * (i % perRow), kCellPitch * (i / perRow)};
+    const bool used = i < count;
+    Bevels[i]->SetBounds({cell.x, cell.y, Bevels[i]->Width(), Bevels[i]->Height()});
+    Bevels[i]->SetVisible(used);
+    Images[i]->SetBounds({cell.x + 2, cell.y + 2, Images[i]->Width(), Images[i]->Height()});
+    Images[i]->SetVisible(used);
+    // A column line runs down the full rows, and one cell further where the last row reaches.
+    const int lineHeight = kCellPitch * fullRows - 2 + (i < inLastRow ? kCellPitch : 0);
+    ColumnLines[i]->SetBounds({kCellPitch * i + 36, ColumnLines[i]->Top(), ColumnLines[i]->Width(), lineHeight});
+    ColumnLines[i]->SetVisible(lineHeight >= 1);
+  }
+  // A row line runs under the row's items; a fifth row (4 per row, more than
+  // 16 items) has none.
+  for (int r = 0; r < kRowLines; ++r) {
+    const int inRow = std::clamp(count - r * perRow, 0, perRow);
+    RowLines[r]->SetWidth(inRow == 0 ? 0 : kCellPitch * (inRow - 1) + 36);
   }
   // The client area holds perRow columns and rows rows of cells, whatever the frame.
   SetClientSize({kCellPitch * perRow + 1, kCellPitch * rows + 1});

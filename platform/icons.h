@@ -14,6 +14,20 @@ class Icons {
  public:
   virtual ~Icons() = default;
 
+  // While one lives, each file icons come from is opened once, however many
+  // icons are read from it (a panel's icons); nothing is kept past it, so a
+  // file changed on disk shows its new icons at the next reading.
+  class Reading {
+   public:
+    explicit Reading(Icons& icons) : icons_(icons) { icons_.BeginReading(); }
+    ~Reading() { icons_.EndReading(); }
+    Reading(const Reading&) = delete;
+    Reading& operator=(const Reading&) = delete;
+
+   private:
+    Icons& icons_;
+  };
+
   // The large icon the shell shows for path; empty when it has none.
   virtual Icon ShellIcon(const std::string& path) = 0;
   // The large icon at index inside path; empty when there is none.
@@ -22,6 +36,11 @@ class Icons {
   virtual int IconCount(const std::string& path) = 0;
   // A copy with an owner of its own (previews handed from one window to another); empty for an empty icon.
   virtual Icon CopyOf(const Icon& icon) = 0;
+
+ protected:
+  // Readings may nest; the outermost one counts.
+  virtual void BeginReading() = 0;
+  virtual void EndReading() = 0;
 };
 
 }  // namespace platform

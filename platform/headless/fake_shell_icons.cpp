@@ -9,6 +9,9 @@ int FakeIcons::CountOf(const std::string& path) const {
   return found == counts_.end() ? 0 : found->second;
 }
 
+void FakeIcons::BeginReading() { log_->Record("BeginReading"); }
+void FakeIcons::EndReading() { log_->Record("EndReading"); }
+
 Icon FakeIcons::ShellIcon(const std::string& path) {
   log_->Record("ShellIcon " + path);
   if (noShellIcon_.count(path) != 0) return {};

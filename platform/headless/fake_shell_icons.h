@@ -30,6 +30,11 @@ class FakeIcons : public Icons {
 
   const CallLog& Log() const { return *log_; }
 
+ protected:
+  // Recorded as "BeginReading" and "EndReading".
+  void BeginReading() override;
+  void EndReading() override;
+
  private:
   int CountOf(const std::string& path) const;
 

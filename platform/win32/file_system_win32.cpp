@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/error.h"
+#include "platform/win32/file_handle.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"
 
@@ -16,28 +17,6 @@ constexpr char kUnnamableFolderText[] =
 FileResult LastErrorFailure() {
   return FileResult::Failure(SystemErrorMessage(GetLastError()));
 }
-
-// Closes a file handle on every way out.
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE handle) : handle_(handle) {}
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  ~FileHandle() {
-    if (valid()) CloseHandle(handle_);
-  }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-  HANDLE get() const { return handle_; }
-  // Closes now, so that a failing close can be reported.
-  bool Close() {
-    const HANDLE handle = handle_;
-    handle_ = INVALID_HANDLE_VALUE;
-    return CloseHandle(handle) != FALSE;
-  }
-
- private:
-  HANDLE handle_;
-};
 
 }  // namespace
 

@@ -1,3 +1,5 @@
+#include "platform/win32/shell_icons_win32.h"
+
 #include <windows.h>
 
 #include <shellapi.h>
@@ -5,8 +7,8 @@
 #include "platform/collation.h"
 #include "platform/text.h"
 #include "platform/win32/first_use_win32.h"
+#include "platform/win32/icon_file_win32.h"
 #include "platform/win32/icons.h"
-#include "platform/win32/shell_icons_win32.h"
 #include "platform/win32/system_names_win32.h"
 #include "platform/win32/wide_text.h"
 
@@ -18,23 +20,42 @@ bool IsProgram(const std::string& path) {
   return platform::CompareTextIgnoreCase(platform::ExtractFileExt(path), ".exe") == 0;
 }
 
-bool IsFile(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(AsWide(FileCallPath(path)));
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}  // namespace
+
+IconsWin32::IconsWin32() = default;
+IconsWin32::~IconsWin32() = default;
+
+void IconsWin32::BeginReading() { ++readings_; }
+
+void IconsWin32::EndReading() {
+  if (--readings_ == 0) openFiles_.clear();
 }
 
-}  // namespace
+const IconFile& IconsWin32::FileAt(const std::string& path) {
+  for (const auto& [openPath, file] : openFiles_) {
+    if (openPath == path) return *file;
+  }
+  openFiles_.emplace_back(path, std::make_unique<IconFile>(ShellCallPath(path)));
+  return *openFiles_.back().second;
+}
 
 Icon IconsWin32::ShellIcon(const std::string& path) {
   // The shell shows a program by its first icon ("%1" is its default icon):
   // read directly, that costs a tenth of asking the shell. A program without
   // one gets the shell's generic icon, the same for every such program, so
-  // the shell is asked for it once. A missing program gets none, as from the shell.
-  const bool program = IsProgram(path);
-  if (program) {
-    if (Icon icon = IconInFile(path, 0)) return icon;
-    if (genericProgramIcon_ && IsFile(path)) return CopyOf(genericProgramIcon_);
-  }
+  // the shell is asked for it once.
+  if (!IsProgram(path)) return AskShell(path);
+  const Reading reading(*this);
+  const IconFile& file = FileAt(path);
+  if (Icon icon = MakeIcon(file.Make(0))) return icon;
+  if (!file.Exists()) return AskShell(path);
+  if (genericProgramIcon_) return CopyOf(genericProgramIcon_);
+  Icon icon = AskShell(path);
+  genericProgramIcon_ = CopyOf(icon);
+  return icon;
+}
+
+Icon IconsWin32::AskShell(const std::string& path) {
   EnsureComApartment();
   const std::u16string shellPath = ShellCallPath(path);
   SHFILEINFOW info = {};
@@ -49,25 +70,18 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
       return {};
     }
   }
-  Icon icon = MakeIcon(info.hIcon);
-  if (program && !genericProgramIcon_ && IsFile(path)) genericProgramIcon_ = CopyOf(icon);
-  return icon;
+  return MakeIcon(info.hIcon);
 }
 
 Icon IconsWin32::IconInFile(const std::string& path, int index) {
-  HICON large = nullptr;
-  if (ExtractIconExW(AsWide(ShellCallPath(path)), index, &large, nullptr, 1) == 0 || large == nullptr) return {};
-  return MakeIcon(large);
+  const Reading reading(*this);
+  return MakeIcon(FileAt(path).Make(index));
 }
 
 int IconsWin32::IconCount(const std::string& path) {
-  const HICON count = ExtractIconW(GetModuleHandleW(nullptr), AsWide(ShellCallPath(path)), static_cast<UINT>(-1));
-  return static_cast<int>(reinterpret_cast<UINT_PTR>(count));
+  const Reading reading(*this);
+  return FileAt(path).Count();
 }
-
-}  // namespace platform::win32
-
-namespace platform::win32 {
 
 Icon IconsWin32::CopyOf(const Icon& icon) {
   if (!icon) return {};

@@ -89,7 +89,7 @@ TEST(Grid, FourPerRowPutsItemsSeventeenToTwentyInAFifthRowWithoutRowLine) {
   EXPECT_EQ(main.ClientSize(), (ui::Size{4 * 37 + 1, 4 * 37 + 1}));
 }
 
-TEST(Grid, IconsComeFromTheShellOrFromTheNumberedIconOfTheFile) {
+TEST(Grid, IconsComeFromTheShellOrFromTheNumberedIconOfTheFileAllInOneReading) {
   test::MainWindowFixture f;
   LauncherState state = test::DefaultState();
   pelorin::ItemRecord document = f.Item("C:\\Docs\\memo.txt");
@@ -109,6 +109,17 @@ TEST(Grid, IconsComeFromTheShellOrFromTheNumberedIconOfTheFile) {
   EXPECT_EQ(FakeIconDescription(f.Main().Images[0]->Picture()), "shell:C:\\Docs\\memo.txt");
   EXPECT_EQ(FakeIconDescription(f.Main().Images[1]->Picture()), "C:\\Windows\\system32\\shell32.dll,3");
   EXPECT_FALSE(f.Main().Images[2]->Picture());
+
+  // One reading for the panel, so that shell32.dll is opened once.
+  f.Fakes.Log.Clear();
+  f.Main().RefreshPanel();
+  std::vector<std::string> calls;
+  for (const std::string& call : f.Fakes.Log.Calls()) {
+    if (call.find("Icon") != std::string::npos || call.find("Reading") != std::string::npos) calls.push_back(call);
+  }
+  ASSERT_EQ(calls.size(), 5u);
+  EXPECT_EQ(calls.front(), "BeginReading");
+  EXPECT_EQ(calls.back(), "EndReading");
 }
 
 TEST(Grid, RefreshingNeverLeaksIcons) {

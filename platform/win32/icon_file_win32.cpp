@@ -1,0 +1,172 @@
+#include "platform/win32/icon_file_win32.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "platform/win32/file_handle.h"
+#include "platform/win32/wide_text.h"
+
+namespace platform::win32 {
+
+namespace {
+
+// The version of the icon format CreateIconFromResourceEx is given.
+constexpr DWORD kIconFormat = 0x00030000;
+// An .ico larger than this is not an icon file worth reading.
+constexpr LONGLONG kLargestIco = 16 * 1024 * 1024;
+
+constexpr std::size_t kDirectoryHeader = 6;   // reserved, type, count
+constexpr std::size_t kFileEntry = 16;        // as stored in an .ico
+constexpr std::size_t kGroupEntry = 14;       // as stored in a group resource
+
+WORD ReadWord(const BYTE* at) { return static_cast<WORD>(at[0] | at[1] << 8); }
+DWORD ReadDword(const BYTE* at) { return ReadWord(at) | static_cast<DWORD>(ReadWord(at + 2)) << 16; }
+
+bool EndsWithIco(const std::u16string& path) {
+  if (path.size() < 4) return false;
+  const std::u16string_view ext = std::u16string_view(path).substr(path.size() - 4);
+  return ext[0] == u'.' && (ext[1] | 0x20) == u'i' && (ext[2] | 0x20) == u'c' && (ext[3] | 0x20) == u'o';
+}
+
+bool IsFile(const wchar_t* path) {
+  const DWORD attributes = GetFileAttributesW(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+SIZE LargeIconSize() { return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}; }
+
+HICON MakeFromImage(const BYTE* bits, DWORD size) {
+  const SIZE large = LargeIconSize();
+  return CreateIconFromResourceEx(const_cast<BYTE*>(bits), size, TRUE, kIconFormat, large.cx, large.cy,
+                                  LR_DEFAULTCOLOR);
+}
+
+// The identifier of the image of a group directory that suits the large-icon size.
+int PickImage(const BYTE* directory) {
+  const SIZE large = LargeIconSize();
+  return LookupIconIdFromDirectoryEx(const_cast<BYTE*>(directory), TRUE, large.cx, large.cy, LR_DEFAULTCOLOR);
+}
+
+}  // namespace
+
+IconFile::IconFile(std::u16string path) : path_(std::move(path)) {
+  if (EndsWithIco(path_) ? ReadIco() : OpenModule()) return;
+  // Anything else that is a file is left to ExtractIconEx.
+  if (IsFile(AsWide(path_))) kind_ = Kind::Other;
+}
+
+IconFile::~IconFile() {
+  if (module_ != nullptr) FreeLibrary(module_);
+}
+
+bool IconFile::OpenModule() {
+  const wchar_t* path = AsWide(path_);
+  module_ = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  // Windows XP does not know the second flag.
+  if (module_ == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
+    module_ = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  }
+  if (module_ == nullptr) return false;
+  kind_ = Kind::Module;
+  EnumResourceNamesW(module_, RT_GROUP_ICON, &IconFile::AddGroup, reinterpret_cast<LONG_PTR>(&groups_));
+  return true;
+}
+
+BOOL CALLBACK IconFile::AddGroup(HMODULE, const wchar_t*, wchar_t* name, LONG_PTR groups) {
+  auto& list = *reinterpret_cast<std::vector<GroupName>*>(groups);
+  if (IS_INTRESOURCE(name)) {
+    list.push_back({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), {}});
+  } else {
+    list.push_back({0, name});
+  }
+  return TRUE;
+}
+
+bool IconFile::ReadIco() {
+  const FileHandle file(CreateFileW(AsWide(path_), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size = {};
+  if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < static_cast<LONGLONG>(kDirectoryHeader) ||
+      size.QuadPart > kLargestIco) {
+    return false;
+  }
+  std::vector<BYTE> bytes(static_cast<std::size_t>(size.QuadPart));
+  DWORD read = 0;
+  if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size()) {
+    return false;
+  }
+  const WORD count = ReadWord(&bytes[4]);
+  if (ReadWord(&bytes[0]) != 0 || ReadWord(&bytes[2]) != 1 || count == 0 ||
+      bytes.size() < kDirectoryHeader + count * kFileEntry) {
+    return false;
+  }
+  ico_ = std::move(bytes);
+  kind_ = Kind::Ico;
+  return true;
+}
+
+int IconFile::Count() const {
+  switch (kind_) {
+    case Kind::Module: return static_cast<int>(groups_.size());
+    case Kind::Ico: return 1;
+    case Kind::Other:
+      return static_cast<int>(reinterpret_cast<UINT_PTR>(
+          ExtractIconW(GetModuleHandleW(nullptr), AsWide(path_), static_cast<UINT>(-1))));
+    case Kind::Missing: break;
+  }
+  return 0;
+}
+
+HICON IconFile::Make(int index) const {
+  switch (kind_) {
+    case Kind::Module:
+      if (index >= 0) return index < Count() ? MakeFromGroup(groups_[index].Get()) : nullptr;
+      return index >= -0xFFFF ? MakeFromGroup(MAKEINTRESOURCEW(-index)) : nullptr;
+    case Kind::Ico: return index == 0 ? MakeFromIco() : nullptr;
+    case Kind::Other: {
+      HICON large = nullptr;
+      if (ExtractIconExW(AsWide(path_), index, &large, nullptr, 1) == 0) return nullptr;
+      return large;
+    }
+    case Kind::Missing: break;
+  }
+  return nullptr;
+}
+
+HICON IconFile::MakeFromGroup(const wchar_t* group) const {
+  // Resources of a module loaded as data need no unlocking or freeing.
+  const HRSRC groupInfo = FindResourceW(module_, group, RT_GROUP_ICON);
+  const HGLOBAL groupData = groupInfo ? LoadResource(module_, groupInfo) : nullptr;
+  const auto* directory = groupData ? static_cast<const BYTE*>(LockResource(groupData)) : nullptr;
+  if (directory == nullptr || SizeofResource(module_, groupInfo) < kDirectoryHeader) return nullptr;
+  const int id = PickImage(directory);
+  const HRSRC imageInfo = id > 0 ? FindResourceW(module_, MAKEINTRESOURCEW(id), RT_ICON) : nullptr;
+  const HGLOBAL imageData = imageInfo ? LoadResource(module_, imageInfo) : nullptr;
+  const auto* image = imageData ? static_cast<const BYTE*>(LockResource(imageData)) : nullptr;
+  if (image == nullptr) return nullptr;
+  return MakeFromImage(image, SizeofResource(module_, imageInfo));
+}
+
+HICON IconFile::MakeFromIco() const {
+  // The file's directory as a group resource: the same entries, each
+  // numbered (from 1) instead of placed.
+  const WORD count = ReadWord(&ico_[4]);
+  std::vector<BYTE> directory(kDirectoryHeader + count * kGroupEntry);
+  std::memcpy(directory.data(), ico_.data(), kDirectoryHeader);
+  for (WORD i = 0; i < count; ++i) {
+    BYTE* entry = &directory[kDirectoryHeader + i * kGroupEntry];
+    std::memcpy(entry, &ico_[kDirectoryHeader + i * kFileEntry], 12);
+    entry[12] = static_cast<BYTE>((i + 1) & 0xFF);
+    entry[13] = static_cast<BYTE>((i + 1) >> 8);
+  }
+  const int id = PickImage(directory.data());
+  if (id < 1 || id > count) return nullptr;
+  const BYTE* entry = &ico_[kDirectoryHeader + (id - 1) * kFileEntry];
+  const DWORD size = ReadDword(entry + 8);
+  const DWORD offset = ReadDword(entry + 12);
+  if (offset > ico_.size() || size > ico_.size() - offset) return nullptr;
+  return MakeFromImage(&ico_[offset], size);
+}
+
+}  // namespace platform::win32

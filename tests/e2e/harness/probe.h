@@ -57,7 +57,8 @@ class Probe {
   // page.
   void Drop(std::uint32_t hwnd, const std::vector<std::string>& files, int x, int y, bool wide) const;
 
-  // Menu windows whose menu loop runs (ready for keys).
+  // The program's menu windows on the screen; waits up to wait until their
+  // menu loop runs.
   std::vector<Window> MenuWindows(std::uint32_t pid, Milliseconds wait = 0ms) const;
   // The open popup menus of pid with their entries, the first opened first.
   std::vector<PopupMenu> ReadMenus(std::uint32_t pid) const;

@@ -182,30 +182,48 @@ std::vector<PopupMenu> Program::WaitForPopupMenus(Milliseconds timeout) const {
 }
 
 void Program::PickMenuItem(const std::string& text) const {
-  auto menus = WaitForPopupMenus();
-  const PopupMenu& menu = menus.back();
-  const MenuItem& target = menu.Item(text);
-  if (target.grayed) throw std::runtime_error("the menu entry \"" + text + "\" is grayed");
+  std::vector<PopupMenu> menus = WaitForPopupMenus();
+  const std::uint32_t window = menus.back().window.hwnd;
+  const std::size_t open = menus.size();
+  const auto deadline = Clock::now() + kDefaultTimeout;
+  // Under Wine a key posted right after another window went is now and then
+  // not acted on. The keys go again only while this menu stays open without
+  // their effect (a Return that acted closed it or opened the submenu), and
+  // count from the entry selected then, so keys that did move it count.
+  for (;;) {
+    const PopupMenu& menu = menus.back();
+    const MenuItem& target = menu.Item(text);
+    if (target.grayed) throw std::runtime_error("the menu entry \"" + text + "\" is grayed");
 
-  // Arrow keys skip separators only; count the steps from the entry that is
-  // selected now (none: the first Down selects the first entry).
-  auto selected = std::find_if(menu.items.begin(), menu.items.end(), [](const MenuItem& i) { return i.hilite; });
-  int from = selected == menu.items.end() ? -1 : selected->position;
-  int steps = 0;
-  for (const MenuItem& item : menu.items) {
-    bool between = from <= target.position ? item.position > from && item.position <= target.position
-                                           : item.position >= target.position && item.position < from;
-    if (between && !item.separator) ++steps;
-  }
-  std::vector<std::string> keys(steps, from <= target.position ? "down" : "up");
-  keys.push_back("return");
-  state_->probe().PostKeys(menu.window.hwnd, keys, false);
+    // Arrow keys skip separators only; count the steps from the entry that
+    // is selected now (none: the first Down selects the first entry).
+    auto selected = std::find_if(menu.items.begin(), menu.items.end(), [](const MenuItem& i) { return i.hilite; });
+    int from = selected == menu.items.end() ? -1 : selected->position;
+    int steps = 0;
+    for (const MenuItem& item : menu.items) {
+      bool between = from <= target.position ? item.position > from && item.position <= target.position
+                                             : item.position >= target.position && item.position < from;
+      if (between && !item.separator) ++steps;
+    }
+    std::vector<std::string> keys(steps, from <= target.position ? "down" : "up");
+    keys.push_back("return");
+    const bool popup = target.popup;
+    try {
+      state_->probe().PostKeys(window, keys, false);
+    } catch (const std::exception&) {
+      // Gone since the last look: the keys before acted late.
+    }
 
-  bool done = target.popup ? PollUntil(kDefaultTimeout,
-                                       [&] { return state_->probe().MenuWindows(WindowsPid()).size() > menus.size(); })
-                           : state_->probe().WaitGone(menu.window.hwnd, kDefaultTimeout);
-  if (!done) {
-    throw std::runtime_error("the menu did not act on picking \"" + text + "\": " + state_->Situation());
+    const auto acted = [&] {
+      return popup ? state_->probe().MenuWindows(WindowsPid()).size() > open : state_->probe().WaitGone(window, 0ms);
+    };
+    const Milliseconds wait = std::min(kKeyRetryWait, Left(deadline));
+    if (popup ? PollUntil(wait, acted) : state_->probe().WaitGone(window, wait)) return;
+    menus = state_->probe().ReadMenus(WindowsPid());
+    if (acted()) return;
+    if (Clock::now() >= deadline || menus.empty() || menus.back().window.hwnd != window) {
+      throw std::runtime_error("the menu did not act on picking \"" + text + "\": " + state_->Situation());
+    }
   }
 }
 

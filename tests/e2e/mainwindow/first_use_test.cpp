@@ -1,7 +1,9 @@
 // The dialogs are made with their first show: none exists before, and one
 // opened for the first time after the panels and the items changed shows
-// what that state gives, the same texts under every code page. (The other
-// end-to-end tests open every dialog for the first time too.)
+// what that state gives. Under the English code page too: a name typed into
+// a dialog or a dropped path that went through that page would come back
+// with '?'. (The other end-to-end tests open every dialog for the first
+// time too.)
 
 #include <algorithm>
 #include <string>
@@ -88,7 +90,7 @@ TEST_P(FirstUse, EachDialogOpenedFirstAfterTheStateChangedShowsIt) {
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(, FirstUse, EveryLocale(), LocaleTestName);
+INSTANTIATE_TEST_SUITE_P(, FirstUse, ::testing::Values(kJapanese, kEnglish), LocaleTestName);
 
 }  // namespace
 }  // namespace e2e::mainwindow

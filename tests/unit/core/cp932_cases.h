@@ -1,10 +1,10 @@
 #pragma once
 // One table of texts in UTF-16 and in code page 932, for the conversion pair
 // of platform/text.h: checked by the host's unit test and, under Wine with
-// the Japanese, English and Korean system code pages, by the end-to-end
-// helper cp932_check.exe (which links the Windows pair). The UTF-16 side is
-// written as u"" literals and the 932 side as byte escapes, so the table
-// means the same whatever character set a build gives narrow literals.
+// the English system code page, by the end-to-end helper cp932_check.exe
+// (which links the Windows pair). The UTF-16 side is written as u""
+// literals and the 932 side as byte escapes, so the table means the same
+// whatever character set a build gives narrow literals.
 
 #include <string_view>
 

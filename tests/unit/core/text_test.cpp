@@ -44,7 +44,7 @@ TEST(TextTest, LastDelimiterSkipsSecondBytes) {
 }
 
 // The host's pair (iconv) against the table the Windows pair is checked
-// against under every system code page (cp932_check.exe).
+// against under Wine (cp932_check.exe).
 TEST(TextTest, ConvertsThroughCodePage932AsWindowsDoes) {
   for (const test::Cp932Case& c : test::kCp932Cases) {
     SCOPED_TRACE(c.what);

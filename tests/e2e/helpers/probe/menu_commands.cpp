@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -71,8 +72,8 @@ LPTHREAD_START_ROUTINE Kernel32Entry(Function* function) {
   return reinterpret_cast<LPTHREAD_START_ROUTINE>(reinterpret_cast<void*>(function));
 }
 
-// A menu window takes keys once its thread runs the menu loop; before that
-// (shown, loop not entered yet) a posted key may be lost.
+// Whether the menu's thread runs its menu loop (the keys a test posts wait
+// in the queue until it does).
 bool IsTracking(HWND menu) {
   GUITHREADINFO gui{};
   gui.cbSize = sizeof gui;
@@ -86,18 +87,18 @@ int Menus(const Words& words) {
   WindowFilter filter;
   filter.pid = static_cast<DWORD>(args.RequiredNumber("pid"));
   filter.className = "#32768";
+  // Every menu on the screen counts, tracked or not: under Wine a menu has
+  // been seen on the screen for a whole wait while its thread was not
+  // reported in menu mode. Waiting ends early only once all are tracked.
   std::vector<HWND> menus;
   PollUntil(args.Number("wait-ms", 0), [&] {
-    menus.clear();
-    for (HWND menu : filter.Find()) {
-      if (IsTracking(menu)) menus.push_back(menu);
-    }
-    return !menus.empty();
+    menus = filter.Find();
+    return !menus.empty() && std::all_of(menus.begin(), menus.end(), IsTracking);
   });
   for (HWND menu : menus) {
     Record record;
     DescribeWindow(record, menu);
-    record.WriteTo(stdout);
+    record.Bool("tracking", IsTracking(menu)).WriteTo(stdout);
   }
   return menus.empty() ? 1 : 0;
 }

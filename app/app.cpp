@@ -42,6 +42,9 @@ bool App::Start() {
   platform::StartupTrace& trace = services_.Trace;
   if (!services_.Instance.Claim(kInstanceMutexName)) return false;
   ui_.SetTitle(kApplicationTitle);
+  // The control window and the tray stand in for a taskbar button, whatever
+  // TaskCheck says; gone before any window is made, it is never made.
+  ui_.HideTaskbarButton();
   trace.Mark("single instance");
 
   // The main window loads the data files while it is created, so every

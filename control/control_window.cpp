@@ -115,7 +115,6 @@ void TForm5::FormCreate() {
     AlphaBar.Hide();
   }
   alphaLevel_ = AlphaBar.Position();
-  app_.Ui().HideTaskbarButton();
   UpdateNavigationRange();
 }
 

@@ -154,24 +154,27 @@ void TForm1::Edit1Click() {
 
 void TForm1::N8Click() { ShowDialogModally(app_.OptionsDialog()); }
 
-void TForm1::FormShow() {
+void TForm1::SetVisible(bool visible) {
+  if (visible && !FirstShowDone) PrepareFirstShow();
+  ui::Form::SetVisible(visible);
+}
+
+void TForm1::PrepareFirstShow() {
+  FirstShowDone = true;
   LauncherState& state = app_.State();
   if (state.FirstRun) state.ApplyFirstRunDefaults();
-  if (!FirstShowDone) {
-    if (state.TaskCheck) app_.Ui().HideTaskbarButton();
-    SetTop(state.MainTop);
-    SetLeft(state.MainLeft);
-    TForm5& control = app_.ControlWindow();
-    control.SetTop(state.ControlTop);
-    control.SetLeft(state.ControlLeft);
-    if (state.ClShow) control.Show();
-    ApplyAppearance();
-    RefreshPanel();
-    // Only now do both windows have their sizes.
-    BringWithinReach(*this);
-    BringWithinReach(control);
-    FirstShowDone = true;
-  }
+  SetBounds({state.MainLeft, state.MainTop, Width(), Height()});
+  TForm5& control = app_.ControlWindow();
+  control.SetBounds({state.ControlLeft, state.ControlTop, control.Width(), control.Height()});
+  ApplyAppearance();
+  RefreshPanel();
+  // Only now do both windows have their sizes.
+  BringWithinReach(*this);
+  BringWithinReach(control);
+  if (state.ClShow) control.Show();
+}
+
+void TForm1::FormShow() {
   app_.Hiding().Allow();
   TipTimer.SetInterval(100);
 }

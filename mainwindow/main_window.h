@@ -32,6 +32,10 @@ class TForm1 : public ui::Form {
   explicit TForm1(App& app);
   ~TForm1() override;
 
+  // The first show places and fills both windows before the main window's
+  // own is made, so that it is made once, at its place and size.
+  void SetVisible(bool visible) override;
+
   // Redraws the current panel and offers items whose file has gone for deletion.
   void RefreshPanel();
   // Places the slots, sizes the lines and the window.
@@ -123,6 +127,7 @@ class TForm1 : public ui::Form {
   void BuildPopupMenu1();
   void BuildMovePopup();
   void BuildPopUpDrop();
+  void PrepareFirstShow();
   void FormShow();
   void FormClose();
   // A form that its saved position put wholly off the screen moves into the

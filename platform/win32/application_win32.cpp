@@ -29,7 +29,8 @@ namespace ui::win32 {
 namespace {
 
 constexpr wchar_t kOwnerClassName[] = L"PelorinApplication";
-constexpr wchar_t kMessageClassName[] = L"PelorinMessages";
+constexpr wchar_t kFormClassName[] = L"PelorinForm";
+constexpr wchar_t kPanelClassName[] = L"PelorinPanel";
 // Menu entry data of an entry without an icon in a menu with icons.
 constexpr ULONG_PTR kNoImage = static_cast<ULONG_PTR>(-1);
 // The executable's icon resource (app/ supplies it).
@@ -140,15 +141,17 @@ BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM param) {
 }  // namespace
 
 // Owns every form, so that only it has a taskbar button (with the
-// application's title); it also owns the popup menus and draws their icons.
+// application's title); it also owns the popup menus and draws their icons,
+// and takes the timers' and the components' messages (hot keys, tray icon):
+// one hidden window serves them all.
 class ApplicationWin32::OwnerWindow final : public Window {
  public:
-  explicit OwnerWindow(Application& app) : Window(app) {
+  OwnerWindow(Application& app, ApplicationWin32& owner, bool withTaskbarButton) : Window(app), owner_(owner) {
     const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
     const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
     // No size: the window is never seen, only its taskbar button.
-    Create(kOwnerClassName, 0, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, app.Title(),
-           RECT{x, y, x, y}, nullptr);
+    Create(owner.ClassName(WindowClass::Owner), withTaskbarButton ? 0 : WS_EX_TOOLWINDOW,
+           WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, app.Title(), RECT{x, y, x, y}, nullptr);
   }
   ~OwnerWindow() override { Destroy(); }
 
@@ -157,7 +160,15 @@ class ApplicationWin32::OwnerWindow final : public Window {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    // By index: a handler runs the program's code, which may add a handler.
+    for (std::size_t i = 0; i < owner_.handlers_.size(); ++i) {
+      const auto [handled, handler] = owner_.handlers_[i];
+      if (handled == message && handler->OnMessage(message, wParam, lParam)) return 0;
+    }
     switch (message) {
+      case WM_TIMER:
+        owner_.FireTimer(static_cast<UINT_PTR>(wParam));
+        return 0;
       case WM_CLOSE:
         // Close on the taskbar button closes the program the way its main form does.
         if (Form* main = App().MainForm()) main->SignalCloseRequest();
@@ -192,26 +203,8 @@ class ApplicationWin32::OwnerWindow final : public Window {
   }
 
  private:
-  HIMAGELIST menuImages_ = nullptr;
-};
-
-// A message-only window that receives the timers' WM_TIMER.
-class ApplicationWin32::MessageWindow final : public Window {
- public:
-  MessageWindow(Application& app, ApplicationWin32& owner) : Window(app), owner_(owner) {
-    Create(kMessageClassName, 0, 0, std::string(), RECT{0, 0, 0, 0}, HWND_MESSAGE);
-  }
-  ~MessageWindow() override { Destroy(); }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message != WM_TIMER) return Default(message, wParam, lParam);
-    owner_.FireTimer(static_cast<UINT_PTR>(wParam));
-    return 0;
-  }
-
- private:
   ApplicationWin32& owner_;
+  HIMAGELIST menuImages_ = nullptr;
 };
 
 // One modal form running: the forms it disabled and the window to hand the
@@ -237,40 +230,56 @@ HWND ApplicationWindow(Application& app) {
 ApplicationWin32::ApplicationWin32(Application& app) : app_(app) {
   // White, as the dialog shows its empty custom colours.
   customColors_.fill(RGB(255, 255, 255));
-  largeIcon_ = LoadApplicationIcon(SM_CXICON);
-  smallIcon_ = LoadApplicationIcon(SM_CXSMICON);
-  RegisterWindowClass(kOwnerClassName, largeIcon_, smallIcon_);
-  RegisterWindowClass(kFormClassName, largeIcon_, smallIcon_);
-  RegisterWindowClass(kPanelClassName, nullptr, nullptr);
-  RegisterWindowClass(kMessageClassName, nullptr, nullptr);
 }
 
-ApplicationWin32::OwnerWindow& ApplicationWin32::Owner() const {
-  if (!owner_) owner_ = std::make_unique<OwnerWindow>(app_);
+const wchar_t* ApplicationWin32::ClassName(WindowClass windowClass) {
+  static constexpr const wchar_t* kNames[] = {kOwnerClassName, kFormClassName, kPanelClassName};
+  const auto index = static_cast<std::size_t>(windowClass);
+  if (!classRegistered_[index]) {
+    const bool withIcon = windowClass != WindowClass::Panel;
+    RegisterWindowClass(kNames[index], withIcon ? LargeIcon() : nullptr, withIcon ? SmallIcon() : nullptr);
+    classRegistered_[index] = true;
+  }
+  return kNames[index];
+}
+
+HICON ApplicationWin32::LargeIcon() {
+  if (largeIcon_ == nullptr) largeIcon_ = LoadApplicationIcon(SM_CXICON);
+  return largeIcon_;
+}
+
+HICON ApplicationWin32::SmallIcon() {
+  if (smallIcon_ == nullptr) smallIcon_ = LoadApplicationIcon(SM_CXSMICON);
+  return smallIcon_;
+}
+
+ApplicationWin32::OwnerWindow& ApplicationWin32::Owner() {
+  if (!owner_) owner_ = std::make_unique<OwnerWindow>(app_, *this, !taskbarButtonHidden_);
   return *owner_;
 }
 
-ApplicationWin32::MessageWindow& ApplicationWin32::Messages() {
-  if (!messages_) messages_ = std::make_unique<MessageWindow>(app_, *this);
-  return *messages_;
+void ApplicationWin32::AddMessageHandler(UINT message, MessageHandler& handler) {
+  Owner();
+  handlers_.push_back({message, &handler});
+}
+
+void ApplicationWin32::RemoveMessageHandler(MessageHandler& handler) {
+  std::erase_if(handlers_, [&](const auto& entry) { return entry.second == &handler; });
 }
 
 void ApplicationWin32::BeforeShow() {
-  if (ownerShown_) return;
+  if (ownerShown_ || taskbarButtonHidden_) return;
   ownerShown_ = true;
   ShowWindow(Owner().Handle(), SW_SHOWNOACTIVATE);
 }
 
-ApplicationWin32::~ApplicationWin32() {
-  messages_.reset();
-  owner_.reset();
-}
+ApplicationWin32::~ApplicationWin32() { owner_.reset(); }
 
 ApplicationWin32& ApplicationWin32::Of(Application& app) {
   return dynamic_cast<ApplicationWin32&>(app.Peer());
 }
 
-HWND ApplicationWin32::OwnerHandle() const {
+HWND ApplicationWin32::OwnerHandle() {
   return Owner().Handle();
 }
 
@@ -380,7 +389,7 @@ MenuItem* ApplicationWin32::TrackPopup(PopupMenu& menu, Point screenPos) {
   return builder.ItemOf(command);
 }
 
-HWND ApplicationWin32::ActiveFormOrMain() const {
+HWND ApplicationWin32::ActiveFormOrMain() {
   const HWND active = GetActiveWindow();
   for (const Form* form : app_.Forms()) {
     if (active != nullptr && FormWindow(*form) == active) return active;
@@ -434,13 +443,17 @@ std::vector<Monitor> ApplicationWin32::Monitors() {
 }
 
 void ApplicationWin32::TitleChanged() {
-  SetWindowTextW(Owner().Handle(), platform::win32::Wide(app_.Title()).c_str());
+  // An owner window made later takes the title then.
+  if (owner_) SetWindowTextW(owner_->Handle(), platform::win32::Wide(app_.Title()).c_str());
 }
 
 void ApplicationWin32::HideTaskbarButton() {
   // Hidden for good: a later first show of a form must not bring it back.
-  ownerShown_ = true;
-  const HWND owner = Owner().Handle();
+  if (taskbarButtonHidden_) return;
+  taskbarButtonHidden_ = true;
+  // Before the owner window is made, it is made without one.
+  if (!owner_) return;
+  const HWND owner = owner_->Handle();
   ShowWindow(owner, SW_HIDE);
   SetWindowLongW(owner, GWL_EXSTYLE, GetWindowLongW(owner, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
   ShowWindow(owner, SW_HIDE);
@@ -459,11 +472,11 @@ void ApplicationWin32::RemoveTimer(UINT_PTR id) {
 
 void ApplicationWin32::StartTimer(UINT_PTR id, unsigned interval) {
   // Setting an id again restarts its period from now.
-  SetTimer(Messages().Handle(), id, interval, nullptr);
+  SetTimer(OwnerHandle(), id, interval, nullptr);
 }
 
 void ApplicationWin32::StopTimer(UINT_PTR id) {
-  KillTimer(Messages().Handle(), id);
+  if (owner_) KillTimer(owner_->Handle(), id);
 }
 
 void ApplicationWin32::FireTimer(UINT_PTR id) {

@@ -1,7 +1,7 @@
 #pragma once
-// The application on Win32: a hidden owner window that owns every form and
-// carries the taskbar button, a message-only window for the timers, the
-// message loops, popup menus and message boxes.
+// The application on Win32: a hidden owner window that owns every form,
+// carries the taskbar button and takes the timers' and components' messages;
+// the message loops, popup menus and message boxes.
 
 #include <windows.h>
 
@@ -21,6 +21,19 @@ class Timer;
 namespace ui::win32 {
 
 class FormWin32;
+
+// The backend's window classes, each registered with its first window.
+enum class WindowClass { Owner, Form, Panel };
+
+// A component that takes messages of the owner window (the tray icon's
+// callback message, WM_HOTKEY). Returns whether it handled the message.
+class MessageHandler {
+ public:
+  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
+ protected:
+  ~MessageHandler() = default;
+};
 
 class ApplicationWin32 final : public ApplicationPeer {
  public:
@@ -52,16 +65,19 @@ class ApplicationWin32 final : public ApplicationPeer {
   bool TranslucencyAvailable() override;
 
   // The owner of every form and of the popup menus.
-  HWND OwnerHandle() const;
+  HWND OwnerHandle();
+  void AddMessageHandler(UINT message, MessageHandler& handler);
+  void RemoveMessageHandler(MessageHandler& handler);
+  const wchar_t* ClassName(WindowClass windowClass);
   // The program's icon (resource 1 of the executable, else the system's).
-  HICON LargeIcon() const { return largeIcon_; }
-  HICON SmallIcon() const { return smallIcon_; }
+  HICON LargeIcon();
+  HICON SmallIcon();
 
   // An id for a new windowed control; none is IDOK or IDCANCEL, which stand
   // for Enter and Esc in a dialog.
   WORD NewControlId() { return nextControlId_++; }
 
-  // Timers run on the message window, one timer id per Timer.
+  // Timers run on the owner window, one timer id per Timer.
   UINT_PTR AddTimer(Timer& timer);
   void RemoveTimer(UINT_PTR id);
   void StartTimer(UINT_PTR id, unsigned interval);
@@ -80,14 +96,12 @@ class ApplicationWin32 final : public ApplicationPeer {
 
  private:
   class OwnerWindow;
-  class MessageWindow;
   struct ModalFrame;
 
-  // Both windows come with their first use (the first form, the first timer),
-  // so a copy that ends at the single-instance check makes no window at all.
-  OwnerWindow& Owner() const;
-  MessageWindow& Messages();
-  HWND ActiveFormOrMain() const;
+  // The window comes with its first use (the first form, timer or
+  // component), so a copy that ends at the single-instance check makes none.
+  OwnerWindow& Owner();
+  HWND ActiveFormOrMain();
   // Translates and dispatches one message, through the dialog-message
   // handling where it belongs to a form with controls.
   void Dispatch(MSG& msg);
@@ -97,8 +111,9 @@ class ApplicationWin32 final : public ApplicationPeer {
   Application& app_;
   HICON largeIcon_ = nullptr;
   HICON smallIcon_ = nullptr;
-  mutable std::unique_ptr<OwnerWindow> owner_;
-  std::unique_ptr<MessageWindow> messages_;
+  std::unique_ptr<OwnerWindow> owner_;
+  std::vector<std::pair<UINT, MessageHandler*>> handlers_;
+  std::array<bool, 3> classRegistered_ = {};
   std::vector<std::pair<UINT_PTR, Timer*>> timers_;
   UINT_PTR nextTimerId_ = 1;
   WORD nextControlId_ = 100;
@@ -106,6 +121,7 @@ class ApplicationWin32 final : public ApplicationPeer {
   // The colour dialog's custom colours, kept while the program runs.
   std::array<COLORREF, 16> customColors_;
   bool ownerShown_ = false;
+  bool taskbarButtonHidden_ = false;
   bool layeredLookedUp_ = false;
   using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
   SetLayeredWindowAttributesFn setLayeredWindowAttributes_ = nullptr;

@@ -47,16 +47,18 @@ FormWin32::FormWin32(Form& form, ApplicationWin32& app) : ContainerWin32(form, f
   const Size client = form.ClientSize();
   const bool sized = client.width > 0 || client.height > 0;
   const RECT rect = sized ? OuterRectFor(client) : ToRect(form.Bounds());
-  Create(kFormClassName, ExStyle(), Style(), form.Caption(), rect, app.OwnerHandle());
+  // Made with every style it needs, at its place and size: each change after
+  // creation costs a round of messages.
+  DWORD exStyle = ExStyle();
+  if (form.AcceptsFiles()) exStyle |= WS_EX_ACCEPTFILES;
+  if (form.TopMost()) exStyle |= WS_EX_TOPMOST;
+  Create(app.ClassName(WindowClass::Form), exStyle, Style(), form.Caption(), rect, app.OwnerHandle());
   tips_ = std::make_unique<Tooltips>(Handle());
   UseTips(*tips_);
   if (!form.Enabled()) EnableWindow(Handle(), FALSE);
-  if (form.AcceptsFiles()) ApplyAcceptFiles();
   if (form.Alpha()) app_.SetAlpha(Handle(), form.Alpha());
-  if (form.TopMost()) ApplyTopMost();
-  // Corrects a frame that the system metrics do not describe exactly, and reports the geometry.
   if (sized) {
-    ApplyClientSize();
+    CorrectClientSize();
   } else {
     ReportGeometry();
   }
@@ -181,19 +183,22 @@ void FormWin32::ApplyBounds() {
 }
 
 void FormWin32::ApplyClientSize() {
+  const RECT outer = OuterRectFor(form_.ClientSize());
+  SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CorrectClientSize();
+}
+
+void FormWin32::CorrectClientSize() {
+  // Once, for a frame that the system metrics do not describe exactly.
   const Size wanted = form_.ClientSize();
-  const RECT outer = OuterRectFor(wanted);
-  int width = outer.right - outer.left;
-  int height = outer.bottom - outer.top;
-  const UINT flags = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-  SetWindowPos(Handle(), nullptr, 0, 0, width, height, flags);
-  // Correct once for a frame that the system metrics do not describe exactly.
   RECT client;
+  RECT window;
   GetClientRect(Handle(), &client);
+  GetWindowRect(Handle(), &window);
   if (client.right != wanted.width || client.bottom != wanted.height) {
-    width += wanted.width - client.right;
-    height += wanted.height - client.bottom;
-    SetWindowPos(Handle(), nullptr, 0, 0, width, height, flags);
+    SetWindowPos(Handle(), nullptr, 0, 0, window.right - window.left + wanted.width - client.right,
+                 window.bottom - window.top + wanted.height - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   ReportGeometry();
 }
@@ -209,14 +214,6 @@ void FormWin32::ReportGeometry() {
   if (!GetWindowRect(Handle(), &window) || !GetClientRect(Handle(), &client)) return;
   form_.SignalBoundsChanged(RectFrom(window));
   form_.SignalClientSize(Size{client.right, client.bottom});
-}
-
-void FormWin32::AddMessageHandler(UINT message, MessageHandler& handler) {
-  handlers_.push_back(HandlerEntry{message, &handler});
-}
-
-void FormWin32::RemoveMessageHandler(MessageHandler& handler) {
-  std::erase_if(handlers_, [&](const HandlerEntry& entry) { return entry.handler == &handler; });
 }
 
 void FormWin32::ApplyTabOrder() {
@@ -286,10 +283,6 @@ void FormWin32::ShowDefaultFrame() {
 }
 
 LRESULT FormWin32::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  // By index: a handler runs the program's code, which may add a handler.
-  for (size_t i = 0; i < handlers_.size(); ++i) {
-    if (handlers_[i].message == message && handlers_[i].handler->OnMessage(message, wParam, lParam)) return 0;
-  }
   if (LRESULT result = 0; HandleContainerMessage(message, wParam, lParam, result)) return result;
   switch (message) {
     case WM_COMMAND:

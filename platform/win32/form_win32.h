@@ -14,18 +14,6 @@ namespace ui::win32 {
 
 class ApplicationWin32;
 
-constexpr wchar_t kFormClassName[] = L"PelorinForm";
-
-// A component that takes messages of its form's window (the tray icon's
-// callback message, WM_HOTKEY). Returns whether it handled the message.
-class MessageHandler {
- public:
-  virtual bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
-
- protected:
-  ~MessageHandler() = default;
-};
-
 class FormWin32 final : public Peer, public ContainerWin32 {
  public:
   FormWin32(Form& form, ApplicationWin32& app);
@@ -37,9 +25,6 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   static Size FrameSize(BorderStyle border);
 
   void Update(Property property) override;
-
-  void AddMessageHandler(UINT message, MessageHandler& handler);
-  void RemoveMessageHandler(MessageHandler& handler);
 
   // Whether the form has controls that take the keyboard: then the message
   // loops pass its messages through the dialog-message handling.
@@ -66,6 +51,7 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   RECT OuterRectFor(Size client) const;
   void ApplyBounds();
   void ApplyClientSize();
+  void CorrectClientSize();
   void ApplyTopMost();
   void ApplyAcceptFiles();
   void ReportGeometry();
@@ -88,14 +74,8 @@ class FormWin32 final : public Peer, public ContainerWin32 {
   void ForEachButtonPeer(Visit visit) const;
   void DropFiles(HDROP drop);
 
-  struct HandlerEntry {
-    UINT message;
-    MessageHandler* handler;
-  };
-
   Form& form_;
   ApplicationWin32& app_;
-  std::vector<HandlerEntry> handlers_;
   HWND activatedFrom_ = nullptr;
   // The tips of the form and its panels; their window comes with the first pointing.
   std::unique_ptr<Tooltips> tips_;

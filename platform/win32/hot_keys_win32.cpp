@@ -5,33 +5,34 @@
 
 #include "platform/ui/form.h"
 #include "platform/ui/hot_keys.h"
-#include "platform/win32/form_win32.h"
+#include "platform/win32/application_win32.h"
 
 namespace ui::win32 {
 
 namespace {
 
-// System-wide hot keys of the owner form's window; WM_HOTKEY carries the id.
+// System-wide hot keys of the application's owner window (not of the owner
+// form's, which then need not be made); WM_HOTKEY carries the id.
 class HotKeysWin32 final : public HotKeysPeer, private MessageHandler {
  public:
-  explicit HotKeysWin32(HotKeys& keys) : keys_(keys), form_(FormWin32::Of(keys.Owner())) {
-    form_.AddMessageHandler(WM_HOTKEY, *this);
+  explicit HotKeysWin32(HotKeys& keys) : keys_(keys), app_(ApplicationWin32::Of(keys.Owner().Program())) {
+    app_.AddMessageHandler(WM_HOTKEY, *this);
   }
   ~HotKeysWin32() override {
-    for (const int id : ids_) UnregisterHotKey(form_.Handle(), id);
-    form_.RemoveMessageHandler(*this);
+    for (const int id : ids_) UnregisterHotKey(app_.OwnerHandle(), id);
+    app_.RemoveMessageHandler(*this);
   }
   HotKeysWin32(const HotKeysWin32&) = delete;
   HotKeysWin32& operator=(const HotKeysWin32&) = delete;
 
   bool Register(int id, unsigned modifiers, unsigned virtualKey) override {
-    if (!RegisterHotKey(form_.Handle(), id, modifiers, virtualKey)) return false;
+    if (!RegisterHotKey(app_.OwnerHandle(), id, modifiers, virtualKey)) return false;
     ids_.push_back(id);
     return true;
   }
 
   void Unregister(int id) override {
-    if (std::erase(ids_, id) != 0) UnregisterHotKey(form_.Handle(), id);
+    if (std::erase(ids_, id) != 0) UnregisterHotKey(app_.OwnerHandle(), id);
   }
 
  private:
@@ -43,7 +44,7 @@ class HotKeysWin32 final : public HotKeysPeer, private MessageHandler {
   }
 
   HotKeys& keys_;
-  FormWin32& form_;
+  ApplicationWin32& app_;
   std::vector<int> ids_;
 };
 

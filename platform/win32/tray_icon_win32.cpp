@@ -7,7 +7,6 @@
 #include "platform/ui/form.h"
 #include "platform/ui/tray_icon.h"
 #include "platform/win32/application_win32.h"
-#include "platform/win32/form_win32.h"
 #include "platform/win32/wide_text.h"
 
 namespace ui::win32 {
@@ -15,22 +14,21 @@ namespace ui::win32 {
 namespace {
 
 // The notification-area icon through the first (152-byte) NOTIFYICONDATAW,
-// which every shell version accepts. Its mouse messages arrive at the owner
-// form's window as the callback message; a restarted shell announces its new
+// which every shell version accepts. Its mouse messages arrive at the
+// application's owner window as the callback message; a restarted shell announces its new
 // notification area with the registered message "TaskbarCreated".
 class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
  public:
   explicit TrayIconWin32(TrayIcon& icon)
       : icon_(icon),
-        form_(FormWin32::Of(icon.Owner())),
         app_(ApplicationWin32::Of(icon.Owner().Program())),
         taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {
-    form_.AddMessageHandler(TrayIcon::kCallbackMessage, *this);
-    if (taskbarCreated_ != 0) form_.AddMessageHandler(taskbarCreated_, *this);
+    app_.AddMessageHandler(TrayIcon::kCallbackMessage, *this);
+    if (taskbarCreated_ != 0) app_.AddMessageHandler(taskbarCreated_, *this);
   }
   ~TrayIconWin32() override {
     if (added_) Remove();
-    form_.RemoveMessageHandler(*this);
+    app_.RemoveMessageHandler(*this);
   }
   TrayIconWin32(const TrayIconWin32&) = delete;
   TrayIconWin32& operator=(const TrayIconWin32&) = delete;
@@ -56,7 +54,7 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
   NOTIFYICONDATAW Data() const {
     NOTIFYICONDATAW data = {};
     data.cbSize = NOTIFYICONDATAW_V1_SIZE;
-    data.hWnd = form_.Handle();
+    data.hWnd = app_.OwnerHandle();
     data.uID = TrayIcon::kIconId;
     return data;
   }
@@ -80,7 +78,6 @@ class TrayIconWin32 final : public TrayIconPeer, private MessageHandler {
   }
 
   TrayIcon& icon_;
-  FormWin32& form_;
   ApplicationWin32& app_;
   const UINT taskbarCreated_;
   bool added_ = false;

@@ -363,7 +363,7 @@ class PanelWin32 final : public WinControlPeer, public ContainerWin32 {
     if (panel.Visible()) style |= WS_VISIBLE;
     if (!panel.Enabled()) style |= WS_DISABLED;
     // Tab goes on into the panel's own controls.
-    Create(kPanelClassName, WS_EX_CONTROLPARENT | EdgeStyle(), style, std::string(), ToRect(panel.Bounds()),
+    Create(ApplicationWin32::Of(panel.Program()).ClassName(WindowClass::Panel), WS_EX_CONTROLPARENT | EdgeStyle(), style, std::string(), ToRect(panel.Bounds()),
            WinControlPeer::Container().Handle());
     UseTips(WinControlPeer::Container().Tips());
     Attach(Handle());

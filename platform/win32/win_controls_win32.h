@@ -18,7 +18,6 @@ namespace ui::win32 {
 
 class ContainerWin32;
 
-constexpr wchar_t kPanelClassName[] = L"PelorinPanel";
 // Posted by WinControlPeer::Defer to its container: WPARAM the value, LPARAM the child.
 constexpr UINT kDeferredMessage = WM_APP + 1;
 

@@ -119,7 +119,7 @@ TEST(Startup, OptionsTakeEffectAtTheFirstShow) {
   f.Ui.Run();
   EXPECT_FALSE(f.App.ControlWindow().Visible());
   EXPECT_FALSE(f.App.TrayWindow().TryIcon.Shown());
-  // The control window's creation removes the taskbar button whatever TaskCheck says.
+  // The start removes the taskbar button whatever TaskCheck says.
   EXPECT_TRUE(uit::TaskbarButtonHidden(f.Ui));
   EXPECT_EQ(f.App.MainWindow().Color(), 0x00112233);
   EXPECT_EQ(f.App.ControlWindow().Width(), pelorin::TForm5::kNarrowWidth);

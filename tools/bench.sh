@@ -7,6 +7,8 @@
 #      against minimal_window.exe built the same way (Release, MinGW); it
 #      prints the medians and their ratios to the baseline, the private
 #      memory of each once its window shows, and Pelorin's start-up trace;
+#      then the median time of a panel switch in the full state, as the
+#      program's trace times its panel refreshes;
 #   3. the size of the release package and of the exe in it (32-bit).
 #
 # tools/bench.sh [RUNS]   RUNS: timed starts of each program (default 20)

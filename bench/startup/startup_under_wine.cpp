@@ -1,8 +1,10 @@
-// startup_under_wine [RUNS]: how long Pelorin.exe takes under Wine from its
-// start to the end of its main window's first show, against
-// minimal_window.exe (one window), built and stripped the same way and timed
-// the same way in the same run; and how long it takes to switch panels in
-// the full state.
+// startup_under_wine [RUNS] [--old-exe PATH]: how long Pelorin.exe takes
+// under Wine from its start to the end of its main window's first show,
+// against minimal_window.exe (one window), built and stripped the same way
+// and timed the same way in the same run; and how long it takes to switch
+// panels in the full state. With --old-exe, a second Pelorin.exe (say, the
+// build before a change; give the stripped one) is measured the same way in
+// the same rounds, and the medians of both are set side by side.
 //
 // startup_timer.exe starts each program inside Wine and watches the window
 // list every millisecond until the window is visible at its final
@@ -341,6 +343,17 @@ void AddPelorinTargets(std::vector<Target>& targets, const std::string& label, c
   targets.back().switches = kSwitchesPerStart;
 }
 
+// Each round takes the targets in turn, every other round backwards, so that
+// neither of two programs always follows the other.
+template <class Step>
+void InTurn(std::vector<Target>& targets, int round, Step step) {
+  if (round % 2 == 0) {
+    for (Target& target : targets) step(target);
+  } else {
+    for (auto target = targets.rbegin(); target != targets.rend(); ++target) step(*target);
+  }
+}
+
 void PrintPhases(const std::string& title, const Phases& phases) {
   std::printf("\n%s\n", title.c_str());
   for (const std::string& phase : phases.order) {
@@ -348,7 +361,30 @@ void PrintPhases(const std::string& title, const Phases& phases) {
   }
 }
 
-int Main(int runs) {
+const Target& Named(const std::vector<Target>& targets, const std::string& name) {
+  return *std::find_if(targets.begin(), targets.end(), [&](const Target& t) { return t.name == name; });
+}
+
+// This build's medians beside the old exe's.
+void PrintComparison(const std::vector<Target>& targets) {
+  std::printf("\nThis build against the old exe (medians; ratio: this build / old)\n\n");
+  std::printf("%-54s %10s %10s %8s\n", "", "this build", "old", "ratio");
+  const auto row = [](const char* what, double now, double old) {
+    std::printf("%-54s %10.1f %10.1f %8.2f\n", what, now, old, now / old);
+  };
+  const auto pair = [&](const std::string& state) {
+    return std::pair{&Named(targets, "Pelorin.exe, " + state), &Named(targets, "old Pelorin.exe, " + state)};
+  };
+  const auto [first, oldFirst] = pair("first run (no data files)");
+  const auto [full, oldFull] = pair("full state (10 panels x 20 items)");
+  row("start-up, first run (ms)", Median(first->readyMs), Median(oldFirst->readyMs));
+  row("start-up, full state (ms)", Median(full->readyMs), Median(oldFull->readyMs));
+  row("private memory, full state (KB)", Median(full->memoryKb), Median(oldFull->memoryKb));
+  row("panel switch, full state (ms)", Median(full->switchPhases.values.at("total")) / 1000,
+      Median(oldFull->switchPhases.values.at("total")) / 1000);
+}
+
+int Main(int runs, const std::optional<fs::path>& oldExe) {
   const fs::path timer = WineEnvironment::HelperFile("startup_timer.exe");
   if (!fs::exists(timer)) throw std::runtime_error(timer.string() + " is not built");
   const WineEnvironment& environment = WineEnvironment::Get();
@@ -379,16 +415,17 @@ int Main(int runs) {
                      {"--stay", "1"}});
   targets.push_back({"minimal_window.exe, ended after its first paint", minimal, {}, [] {}, {}});
   AddPelorinTargets(targets, "Pelorin.exe", Stripped(WineEnvironment::PelorinExe()), stage);
+  if (oldExe) AddPelorinTargets(targets, "old Pelorin.exe", *oldExe, stage / "old");
 
   for (Target& target : targets) TimeOnce(environment, timer, target);  // warm-up
   for (int run = 0; run < runs; ++run) {
-    for (Target& target : targets) target.readyMs.push_back(TimeOnce(environment, timer, target));
+    InTurn(targets, run, [&](Target& target) { target.readyMs.push_back(TimeOnce(environment, timer, target)); });
   }
   const int memoryRuns = std::max(1, runs / 4);
   for (int run = 0; run < memoryRuns; ++run) {
-    for (Target& target : targets) {
+    InTurn(targets, run, [&](Target& target) {
       if (target.window) MeasureOnce(environment, probe, stage, target);
-    }
+    });
   }
 
   companion.Kill();
@@ -435,19 +472,22 @@ int Main(int runs) {
                     std::to_string(target.switchPhases.values.at("total").size()) + " switches, ms)",
                 target.switchPhases);
   }
+  if (oldExe) PrintComparison(targets);
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;
-  if (runs < 1) {
-    std::fprintf(stderr, "usage: startup_under_wine [RUNS]\n");
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const bool withOld = args.size() == 3 && args[1] == "--old-exe";
+  const int runs = args.empty() ? kDefaultRuns : std::atoi(args[0].c_str());
+  if (runs < 1 || (args.size() > 1 && !withOld)) {
+    std::fprintf(stderr, "usage: startup_under_wine [RUNS [--old-exe PATH]]\n");
     return 2;
   }
   try {
-    return Main(runs);
+    return Main(runs, withOld ? std::optional<fs::path>(fs::absolute(args[2])) : std::nullopt);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "startup_under_wine: %s\n", failure.what());
     return 1;

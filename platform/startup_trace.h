@@ -1,6 +1,7 @@
 #pragma once
-// Where the start-up's time goes: the time between marks, added up by phase.
-// Off unless the environment asks for it (the win32 trace: the variable
+// Where the start-up's time goes: the time between marks, added up by phase;
+// after start-up, the same for each panel refresh on its own. Off unless the
+// environment asks for it (the win32 trace: the variable
 // PELORIN_STARTUP_TRACE names the file to write); then marks cost a clock
 // reading each.
 
@@ -21,8 +22,15 @@ class StartupTrace {
   void Finish();
   bool Finished() const { return finished_; }
 
+  // After start-up, a panel refresh is timed alone: BeginRefresh forgets the
+  // phases, EndRefresh marks the time since the last mark as rest and adds
+  // the refresh's report to the file, after a line "panel refresh". Both do
+  // nothing before Finish (start-up's refresh is part of the first show).
+  void BeginRefresh();
+  void EndRefresh(const char* rest);
+
   // One line per phase in the order first marked: its name, microseconds and
-  // how many times it was marked; then the total.
+  // how many times it was marked; then the total of the phases.
   std::string Report() const;
 
  protected:
@@ -39,8 +47,11 @@ class StartupTrace {
   };
   bool enabled_;
   bool finished_ = false;
+  bool refreshing_ = false;
   std::int64_t last_ = 0;
   std::vector<Phase> phases_;
+  // Everything written so far: the file is rewritten whole.
+  std::string written_;
 };
 
 }  // namespace platform

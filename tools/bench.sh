@@ -7,9 +7,15 @@
 #      against minimal_window.exe built the same way (Release, MinGW); it
 #      prints the medians and their ratios to the baseline, the private
 #      memory of each once its window shows, and Pelorin's start-up trace;
+#      then the median time of a panel switch in the full state, as the
+#      program's trace times its panel refreshes;
 #   3. the size of the release package and of the exe in it (32-bit).
 #
-# tools/bench.sh [RUNS]   RUNS: timed starts of each program (default 20)
+# tools/bench.sh [RUNS [--old-exe PATH]]
+#   RUNS: timed starts of each program (default 20)
+#   --old-exe: a second (stripped) Pelorin.exe, say the build before a
+#   change, measured in the same rounds; its medians are set beside this
+#   build's.
 #
 # The Wine benchmark uses its own prefix (build/bench/wine-prefix, created
 # on the first run, about 20 s), display and wineserver, and ends them.
@@ -38,7 +44,7 @@ echo "== Benchmarks of the logic (Google Benchmark)"
 
 echo
 echo "== Start-up under Wine"
-"$bench_build/bench/startup_under_wine" "$runs"
+"$bench_build/bench/startup_under_wine" "$runs" "${@:2}"
 
 echo
 echo "== Size of the release package (32-bit)"

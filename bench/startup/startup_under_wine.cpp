@@ -1,7 +1,10 @@
-// startup_under_wine [RUNS]: how long Pelorin.exe takes under Wine from its
-// start to the end of its main window's first show, against
-// minimal_window.exe (one window), built and stripped the same way and timed
-// the same way in the same run.
+// startup_under_wine [RUNS] [--old-exe PATH]: how long Pelorin.exe takes
+// under Wine from its start to the end of its main window's first show,
+// against minimal_window.exe (one window), built and stripped the same way
+// and timed the same way in the same run; and how long it takes to switch
+// panels in the full state. With --old-exe, a second Pelorin.exe (say, the
+// build before a change; give the stripped one) is measured the same way in
+// the same rounds, and the medians of both are set side by side.
 //
 // startup_timer.exe starts each program inside Wine and watches the window
 // list every millisecond until the window is visible at its final
@@ -25,8 +28,14 @@
 // its Linux process (RssAnon; under Wine the Windows process is that Linux
 // process) once it has stopped growing, and Pelorin writes its start-up
 // trace (PELORIN_STARTUP_TRACE), whose phases are printed as medians.
+// In the full state it then switches panels as a user does, with the arrow
+// keys in the control window's panel list (posted to it by the probe), one
+// switch at a time among panels of twenty items, and the trace times each
+// panel refresh inside the program: a switch's time from outside would be
+// mostly the probe's own start under Wine.
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -39,6 +48,7 @@
 #include <sstream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/probe.h"
@@ -54,6 +64,9 @@ using e2e::WineEnvironment;
 
 constexpr int kDefaultRuns = 20;
 constexpr e2e::Milliseconds kRunTimeout = 90s;
+constexpr int kFullPanels = 10;
+// Panel switches in each start of the full state.
+constexpr int kSwitchesPerStart = 20;
 
 // Where the main window comes up with the default places: left 111, top 89,
 // rows of 37-pixel cells plus a 1-pixel line, inside Wine's tool-window frame.
@@ -78,6 +91,11 @@ std::string CrLfFile(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) bytes += line + "\r\n";
   return bytes;
+}
+
+std::string ReadBytes(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
@@ -127,9 +145,9 @@ std::vector<std::pair<std::string, std::string>> FullState() {
   if (programs.size() < 20) throw std::runtime_error("fewer than 20 programs in " + windows.string());
   programs.resize(20);
 
-  std::vector<std::string> panels = {"10"};
+  std::vector<std::string> panels = {std::to_string(kFullPanels)};
   std::vector<std::string> items;
-  for (int p = 0; p < 10; ++p) {
+  for (int p = 0; p < kFullPanels; ++p) {
     panels.insert(panels.end(), {e2e::ToCp932("パネル" + std::to_string(p + 1)), "20"});
     for (int slot = 0; slot < 20; ++slot) {
       const std::string path = "C:\\windows\\system32\\" + programs[slot];
@@ -147,6 +165,24 @@ std::vector<std::pair<std::string, std::string>> FullState() {
                4, 20, {"Ctrl+Alt+F1", "Ctrl+Alt+F2", "Ctrl+Alt+F3", "Ctrl+Alt+F4", "Ctrl+Alt+F5", "Ctrl+Alt+F6"}))}};
 }
 
+// Microseconds of each phase of a trace's reports, per report.
+struct Phases {
+  std::map<std::string, std::vector<double>> values;
+  std::vector<std::string> order;
+
+  // A report: "name<TAB>N us<TAB>marks" lines, then the total.
+  void Add(const std::string& report) {
+    std::istringstream lines(report);
+    for (std::string line; std::getline(lines, line);) {
+      const auto tab = line.find('\t');
+      if (tab == std::string::npos) continue;
+      const std::string name = e2e::FromCp932(line.substr(0, tab));
+      if (!values.contains(name)) order.push_back(name);
+      values[name].push_back(std::stod(line.substr(tab + 1)));
+    }
+  }
+};
+
 struct Target {
   std::string name;
   fs::path exe;
@@ -159,9 +195,12 @@ struct Target {
   std::optional<e2e::WindowQuery> window = {};
   std::vector<std::string> args = {};
   std::vector<double> memoryKb = {};
-  // Pelorin's start-up trace: microseconds of each phase, per run.
-  std::map<std::string, std::vector<double>> phases = {};
-  std::vector<std::string> phaseOrder = {};
+  // Pelorin's start-up trace, per run.
+  Phases phases = {};
+  // Panel switches after each of those starts (none: not measured), and
+  // their refreshes' traces.
+  int switches = 0;
+  Phases switchPhases = {};
 };
 
 double Median(std::vector<double> values) {
@@ -197,16 +236,48 @@ std::optional<double> RssAnonKb(pid_t pid) {
   return std::nullopt;
 }
 
-// The phases of a start-up trace: "name<TAB>N us<TAB>marks" lines, then the total.
-void AddPhases(Target& target, const std::string& report) {
-  std::istringstream lines(report);
-  for (std::string line; std::getline(lines, line);) {
-    const auto tab = line.find('\t');
-    if (tab == std::string::npos) continue;
-    const std::string name = e2e::FromCp932(line.substr(0, tab));
-    if (!target.phases.contains(name)) target.phaseOrder.push_back(name);
-    target.phases[name].push_back(std::stod(line.substr(tab + 1)));
+// The reports of a trace file: start-up's, then one per panel refresh, each
+// after a line "panel refresh"; a report still being written is left out.
+std::vector<std::string> TraceReports(const std::string& file) {
+  std::vector<std::string> reports;
+  std::string report;
+  std::istringstream lines(file);
+  for (std::string line; std::getline(lines, line) && !lines.eof();) {
+    if (line == "panel refresh\r") continue;
+    report += line + '\n';
+    if (line.starts_with("total\t")) reports.push_back(std::exchange(report, {}));
   }
+  return reports;
+}
+
+// The control window's panel list: the one combo box among the program's windows.
+std::uint32_t PanelList(const e2e::Probe& probe, std::uint32_t pid) {
+  for (const e2e::Window& window : probe.FindWindows({.className = "PelorinForm"}, pid)) {
+    for (const e2e::Window& child : probe.Children(window.hwnd)) {
+      if (child.className == "ComboBox") return child.hwnd;
+    }
+  }
+  throw std::runtime_error("no panel list in the control window");
+}
+
+// Switches panels one at a time with the panel list's arrow keys, back and
+// forth between the first and the last, and reads each refresh's trace.
+void SwitchPanels(const e2e::Probe& probe, const fs::path& trace, std::uint32_t pid, Target& target) {
+  const std::uint32_t list = PanelList(probe, pid);
+  e2e::Await("the start-up trace", [&] { return TraceReports(ReadBytes(trace)).size() == 1; }, kRunTimeout);
+  int panel = 0;
+  int step = 1;
+  for (int done = 1; done <= target.switches; ++done) {
+    if (panel + step < 0 || panel + step >= kFullPanels) step = -step;
+    panel += step;
+    probe.PostKeys(list, {step > 0 ? "down" : "up"});
+    e2e::Await(target.name + "'s panel refresh " + std::to_string(done) + " in its trace",
+               [&] { return TraceReports(ReadBytes(trace)).size() > static_cast<std::size_t>(done); }, kRunTimeout);
+  }
+  const std::string shown = probe.GetText(list);
+  if (shown != "パネル" + std::to_string(panel + 1)) throw std::runtime_error("the panel list shows " + shown);
+  const std::vector<std::string> reports = TraceReports(ReadBytes(trace));
+  for (auto report = reports.begin() + 1; report != reports.end(); ++report) target.switchPhases.Add(*report);
 }
 
 // Starts the target once, waits until its window shows and its memory stops
@@ -240,19 +311,17 @@ void MeasureOnce(const WineEnvironment& environment, const e2e::Probe& probe, co
     return steady >= 3;
   }, kRunTimeout);
   target.memoryKb.push_back(settled);
-  if (fs::exists(trace)) {
-    std::ifstream in(trace, std::ios::binary);
-    AddPhases(target, std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
-  }
+  if (target.switches > 0) SwitchPanels(probe, trace, shown.front().pid, target);
+  if (fs::exists(trace)) target.phases.Add(TraceReports(ReadBytes(trace)).at(0));
   probe.Close(shown.front().hwnd);
   if (!program.Wait(kRunTimeout)) program.Kill();
 }
 
-Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
+Target PelorinTarget(const std::string& name, const fs::path& exe, const fs::path& folder, int rows,
                      std::vector<std::pair<std::string, std::string>> files) {
   fs::remove_all(folder);
   fs::create_directories(folder);
-  fs::copy_file(Stripped(WineEnvironment::PelorinExe()), folder / "Pelorin.exe");
+  fs::copy_file(exe, folder / "Pelorin.exe");
   auto prepare = [folder, files = std::move(files)] {
     for (const char* name : {"svp.pld", "svf.itd", "opt.dat"}) fs::remove(folder / name);
     for (const auto& [name, bytes] : files) WriteBytes(folder / name, bytes);
@@ -265,7 +334,57 @@ Target PelorinTarget(const std::string& name, const fs::path& folder, int rows,
           e2e::WindowQuery{.title = "Pelorin", .className = "PelorinForm"}};
 }
 
-int Main(int runs) {
+// The three states of one Pelorin.exe, each in a folder of its own under stage.
+void AddPelorinTargets(std::vector<Target>& targets, const std::string& label, const fs::path& exe,
+                       const fs::path& stage) {
+  targets.push_back(PelorinTarget(label + ", first run (no data files)", exe, stage / "first-run", 3, {}));
+  targets.push_back(PelorinTarget(label + ", empty state (1 panel, 0 items)", exe, stage / "empty", 3, EmptyState()));
+  targets.push_back(PelorinTarget(label + ", full state (10 panels x 20 items)", exe, stage / "full", 4, FullState()));
+  targets.back().switches = kSwitchesPerStart;
+}
+
+// Each round takes the targets in turn, every other round backwards, so that
+// neither of two programs always follows the other.
+template <class Step>
+void InTurn(std::vector<Target>& targets, int round, Step step) {
+  if (round % 2 == 0) {
+    for (Target& target : targets) step(target);
+  } else {
+    for (auto target = targets.rbegin(); target != targets.rend(); ++target) step(*target);
+  }
+}
+
+void PrintPhases(const std::string& title, const Phases& phases) {
+  std::printf("\n%s\n", title.c_str());
+  for (const std::string& phase : phases.order) {
+    std::printf("  %-50s %8.2f\n", phase.c_str(), Median(phases.values.at(phase)) / 1000);
+  }
+}
+
+const Target& Named(const std::vector<Target>& targets, const std::string& name) {
+  return *std::find_if(targets.begin(), targets.end(), [&](const Target& t) { return t.name == name; });
+}
+
+// This build's medians beside the old exe's.
+void PrintComparison(const std::vector<Target>& targets) {
+  std::printf("\nThis build against the old exe (medians; ratio: this build / old)\n\n");
+  std::printf("%-54s %10s %10s %8s\n", "", "this build", "old", "ratio");
+  const auto row = [](const char* what, double now, double old) {
+    std::printf("%-54s %10.1f %10.1f %8.2f\n", what, now, old, now / old);
+  };
+  const auto pair = [&](const std::string& state) {
+    return std::pair{&Named(targets, "Pelorin.exe, " + state), &Named(targets, "old Pelorin.exe, " + state)};
+  };
+  const auto [first, oldFirst] = pair("first run (no data files)");
+  const auto [full, oldFull] = pair("full state (10 panels x 20 items)");
+  row("start-up, first run (ms)", Median(first->readyMs), Median(oldFirst->readyMs));
+  row("start-up, full state (ms)", Median(full->readyMs), Median(oldFull->readyMs));
+  row("private memory, full state (KB)", Median(full->memoryKb), Median(oldFull->memoryKb));
+  row("panel switch, full state (ms)", Median(full->switchPhases.values.at("total")) / 1000,
+      Median(oldFull->switchPhases.values.at("total")) / 1000);
+}
+
+int Main(int runs, const std::optional<fs::path>& oldExe) {
   const fs::path timer = WineEnvironment::HelperFile("startup_timer.exe");
   if (!fs::exists(timer)) throw std::runtime_error(timer.string() + " is not built");
   const WineEnvironment& environment = WineEnvironment::Get();
@@ -295,19 +414,18 @@ int Main(int runs) {
                      e2e::WindowQuery{.className = "minimal_window"},
                      {"--stay", "1"}});
   targets.push_back({"minimal_window.exe, ended after its first paint", minimal, {}, [] {}, {}});
-  targets.push_back(PelorinTarget("Pelorin.exe, first run (no data files)", stage / "first-run", 3, {}));
-  targets.push_back(PelorinTarget("Pelorin.exe, empty state (1 panel, 0 items)", stage / "empty", 3, EmptyState()));
-  targets.push_back(PelorinTarget("Pelorin.exe, full state (10 panels x 20 items)", stage / "full", 4, FullState()));
+  AddPelorinTargets(targets, "Pelorin.exe", Stripped(WineEnvironment::PelorinExe()), stage);
+  if (oldExe) AddPelorinTargets(targets, "old Pelorin.exe", *oldExe, stage / "old");
 
   for (Target& target : targets) TimeOnce(environment, timer, target);  // warm-up
   for (int run = 0; run < runs; ++run) {
-    for (Target& target : targets) target.readyMs.push_back(TimeOnce(environment, timer, target));
+    InTurn(targets, run, [&](Target& target) { target.readyMs.push_back(TimeOnce(environment, timer, target)); });
   }
   const int memoryRuns = std::max(1, runs / 4);
   for (int run = 0; run < memoryRuns; ++run) {
-    for (Target& target : targets) {
+    InTurn(targets, run, [&](Target& target) {
       if (target.window) MeasureOnce(environment, probe, stage, target);
-    }
+    });
   }
 
   companion.Kill();
@@ -316,43 +434,60 @@ int Main(int runs) {
   const double baseline = Median(targets.front().readyMs);
   std::printf("Start-up under Wine, from the process start to the end of the main window's first show\n");
   std::printf("(warm persistent wineserver, another Wine GUI program alive; %d runs each, ms)\n\n", runs);
-  std::printf("%-50s %8s %8s %8s %8s\n", "program", "median", "min", "max", "ratio");
+  std::printf("%-54s %8s %8s %8s %8s\n", "program", "median", "min", "max", "ratio");
   for (const Target& target : targets) {
     const auto [min, max] = std::minmax_element(target.readyMs.begin(), target.readyMs.end());
     const double median = Median(target.readyMs);
-    std::printf("%-50s %8.1f %8.1f %8.1f %8.2f\n", target.name.c_str(), median, *min, *max, median / baseline);
+    std::printf("%-54s %8.1f %8.1f %8.1f %8.2f\n", target.name.c_str(), median, *min, *max, median / baseline);
   }
 
   const double baselineKb = Median(targets.front().memoryKb);
   std::printf("\nPrivate memory once the window shows (RssAnon of the Wine process; %d runs each, KB)\n\n",
               memoryRuns);
-  std::printf("%-50s %8s %8s\n", "program", "median", "ratio");
+  std::printf("%-54s %8s %8s\n", "program", "median", "ratio");
   for (const Target& target : targets) {
     if (target.memoryKb.empty()) continue;
     const double median = Median(target.memoryKb);
-    std::printf("%-50s %8.0f %8.2f\n", target.name.c_str(), median, median / baselineKb);
+    std::printf("%-54s %8.0f %8.2f\n", target.name.c_str(), median, median / baselineKb);
+  }
+
+  std::printf("\nPanel switch, one pick in the control window's panel list: the panel refresh as the\n");
+  std::printf("program's trace times it (%d switches in each of %d starts, ms)\n\n", kSwitchesPerStart, memoryRuns);
+  std::printf("%-54s %8s %8s %8s\n", "program", "median", "min", "max");
+  for (const Target& target : targets) {
+    if (target.switches == 0) continue;
+    const std::vector<double>& totals = target.switchPhases.values.at("total");
+    const auto [min, max] = std::minmax_element(totals.begin(), totals.end());
+    std::printf("%-54s %8.2f %8.2f %8.2f\n", target.name.c_str(), Median(totals) / 1000, *min / 1000, *max / 1000);
   }
 
   for (const Target& target : targets) {
-    if (target.phaseOrder.empty()) continue;
-    std::printf("\nStart-up trace of %s (median of %d runs, ms)\n", target.name.c_str(), memoryRuns);
-    for (const std::string& phase : target.phaseOrder) {
-      std::printf("  %-46s %8.1f\n", phase.c_str(), Median(target.phases.at(phase)) / 1000);
-    }
+    if (target.phases.order.empty()) continue;
+    PrintPhases("Start-up trace of " + target.name + " (median of " + std::to_string(memoryRuns) + " runs, ms)",
+                target.phases);
   }
+  for (const Target& target : targets) {
+    if (target.switches == 0) continue;
+    PrintPhases("Panel switch trace of " + target.name + " (median of " +
+                    std::to_string(target.switchPhases.values.at("total").size()) + " switches, ms)",
+                target.switchPhases);
+  }
+  if (oldExe) PrintComparison(targets);
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int runs = argc > 1 ? std::atoi(argv[1]) : kDefaultRuns;
-  if (runs < 1) {
-    std::fprintf(stderr, "usage: startup_under_wine [RUNS]\n");
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  const bool withOld = args.size() == 3 && args[1] == "--old-exe";
+  const int runs = args.empty() ? kDefaultRuns : std::atoi(args[0].c_str());
+  if (runs < 1 || (args.size() > 1 && !withOld)) {
+    std::fprintf(stderr, "usage: startup_under_wine [RUNS [--old-exe PATH]]\n");
     return 2;
   }
   try {
-    return Main(runs);
+    return Main(runs, withOld ? std::optional<fs::path>(fs::absolute(args[2])) : std::nullopt);
   } catch (const std::exception& failure) {
     std::fprintf(stderr, "startup_under_wine: %s\n", failure.what());
     return 1;

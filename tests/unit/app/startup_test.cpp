@@ -182,7 +182,7 @@ TEST(Startup, AnErrorThatEndsStartUpIsReportedWithItsText) {
   script.Done();
 }
 
-TEST(Startup, TheTraceAddsUpEachPhaseAndIsWrittenOnceAtTheEndOfTheFirstShow) {
+TEST(Startup, TheTraceAddsUpEachPhaseWritesStartUpAtTheEndOfTheFirstShowThenEachLaterRefresh) {
   platform::headless::FakeStartupTrace trace;
   trace.Advance(5), trace.Mark("a");
   trace.Advance(3), trace.Mark("b");
@@ -197,8 +197,37 @@ TEST(Startup, TheTraceAddsUpEachPhaseAndIsWrittenOnceAtTheEndOfTheFirstShow) {
   EXPECT_EQ(f.App.Run(), 0);
   ASSERT_TRUE(f.Fakes.Trace.Written());
   EXPECT_NE(f.Fakes.Trace.Written()->find("shell icons of the current panel\t"), std::string::npos);
+  EXPECT_EQ(f.Fakes.Trace.Written()->find("messages and layout"), std::string::npos);
+  const std::string startup = *f.Fakes.Trace.Written();
   f.App.MainWindow().RefreshPanel();
-  EXPECT_EQ(f.Fakes.Trace.Report(), *f.Fakes.Trace.Written()) << "a later refresh is not start-up";
+  EXPECT_EQ(*f.Fakes.Trace.Written(), startup +
+                                          "panel refresh\r\n"
+                                          "messages and layout\t0 us\t2\r\n"
+                                          "existence checks\t0 us\t1\r\n"
+                                          "shell icons of the current panel\t0 us\t1\r\n"
+                                          "total\t0 us\r\n")
+      << "a later refresh is reported on its own, after start-up's report";
+}
+
+TEST(Startup, AfterStartUpTheTraceTimesEachRefreshAloneAndMarksOutsideOneAreIgnored) {
+  platform::headless::FakeStartupTrace trace;
+  trace.BeginRefresh();
+  trace.Advance(4), trace.Mark("a");
+  trace.EndRefresh("rest");
+  trace.Finish();
+  const std::string startup = "a\t4 us\t1\r\ntotal\t4 us\r\n";
+  ASSERT_EQ(trace.Written(), startup) << "start-up's refresh belongs to start-up";
+
+  trace.Advance(100), trace.Mark("a");
+  trace.BeginRefresh();
+  trace.Advance(5), trace.Mark("b");
+  trace.Advance(2), trace.EndRefresh("rest");
+  trace.Advance(50), trace.Mark("a");
+  trace.BeginRefresh();
+  trace.Advance(3), trace.EndRefresh("rest");
+  EXPECT_EQ(trace.Written(), startup +
+                                 "panel refresh\r\nb\t5 us\t1\r\nrest\t2 us\t1\r\ntotal\t7 us\r\n"
+                                 "panel refresh\r\nrest\t3 us\t1\r\ntotal\t3 us\r\n");
 }
 
 TEST(Shutdown, TheFirstSaveAfterAFailedLoadKeepsTheFilesAsTheyWereOnce) {

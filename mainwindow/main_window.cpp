@@ -224,7 +224,6 @@ void TForm1::RefreshPanel() {
     trace.Mark(state.Item(panel, i).IconNumber == 0 ? "shell icons of the current panel" : "icons from files");
   }
   LayoutGrid();
-  trace.Mark("grid");
   trace.EndRefresh(rest);
 }
 

@@ -98,6 +98,11 @@ TEST(Startup, ALaterRunHasTheTrayIconAndTheSavedPlaces) {
   EXPECT_EQ(main.Left(), 400);
   EXPECT_EQ(main.Top(), 300);
   EXPECT_EQ(main.ClientSize(), (ui::Size{7 * 37 + 1, 2 * 37 + 1}));
+  // Its window was made there, at that size: never moved or resized after.
+  for (const ui::Property update : uit::PeerUpdates(main)) {
+    EXPECT_NE(update, ui::Property::Bounds);
+    EXPECT_NE(update, ui::Property::ClientSize);
+  }
   EXPECT_EQ(f.App.ControlWindow().Left(), 20);
   EXPECT_EQ(f.App.ControlWindow().Top(), 30);
   EXPECT_TRUE(uit::TaskbarButtonHidden(f.Ui));

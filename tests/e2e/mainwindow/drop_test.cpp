@@ -71,6 +71,8 @@ TEST_P(DropRegistration, FilesAFolderAndAShortcutAreRegisteredUntilThePanelIsFul
   EXPECT_EQ(app.WaitForExit(), 0);
 }
 
+INSTANTIATE_TEST_SUITE_P(, DropRegistration, EveryLocale(), LocaleTestName);
+
 TEST(DropRegistrationByShortPath, NamesOutsideTheCodePageAndPathsPastMaxPath) {
   E2eSession s;
   ParkPointer(s);

@@ -259,7 +259,6 @@ ApplicationWin32::OwnerWindow& ApplicationWin32::Owner() {
 }
 
 void ApplicationWin32::AddMessageHandler(UINT message, MessageHandler& handler) {
-  Owner();
   handlers_.push_back({message, &handler});
 }
 

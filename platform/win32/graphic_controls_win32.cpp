@@ -54,7 +54,7 @@ class LabelWin32 final : public GraphicPeer {
 
 class ImageWin32 final : public GraphicPeer {
  public:
-  explicit ImageWin32(Image& image) : GraphicPeer(image), image_(image) { Refresh(Property::Picture); }
+  explicit ImageWin32(Image& image) : GraphicPeer(image), image_(image) {}
 
   void Paint(HDC dc) override {
     const HICON icon = platform::win32::IconHandle(image_.Picture());
@@ -63,19 +63,13 @@ class ImageWin32 final : public GraphicPeer {
     // Unscaled at the top left, cut off at the control's edges.
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
-    DrawIconEx(dc, area.left, area.top, icon, iconSize_.cx, iconSize_.cy, 0, nullptr, DI_NORMAL);
+    // A zero size draws the icon at its own.
+    DrawIconEx(dc, area.left, area.top, icon, 0, 0, 0, nullptr, DI_NORMAL);
     RestoreDC(dc, saved);
   }
 
  private:
-  void Refresh(Property property) override {
-    if (property == Property::Picture) {
-      iconSize_ = platform::win32::IconSize(platform::win32::IconHandle(image_.Picture()));
-    }
-  }
-
   Image& image_;
-  SIZE iconSize_ = {0, 0};
 };
 
 class BevelWin32 final : public GraphicPeer {

@@ -51,36 +51,40 @@ int PickImage(const BYTE* directory) {
 }  // namespace
 
 IconFile::IconFile(std::u16string path) : path_(std::move(path)) {
-  if (EndsWithIco(path_) ? ReadIco() : OpenModule()) return;
+  if (EndsWithIco(path_) ? ReadIco() : MapPe()) return;
   // Anything else that is a file is left to ExtractIconEx.
   if (IsFile(AsWide(path_))) kind_ = Kind::Other;
 }
 
 IconFile::~IconFile() {
-  if (module_ != nullptr) FreeLibrary(module_);
+  if (view_ != nullptr) UnmapViewOfFile(view_);
 }
 
-bool IconFile::OpenModule() {
-  const wchar_t* path = AsWide(path_);
-  module_ = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
-  // Windows XP does not know the second flag.
-  if (module_ == nullptr && GetLastError() == ERROR_INVALID_PARAMETER) {
-    module_ = LoadLibraryExW(path, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+bool IconFile::MapPe() {
+  // Mapped, not loaded: the loader's work costs more than reading the few
+  // resources wanted, and only the pages read come from the disk.
+  const FileHandle file(CreateFileW(AsWide(path_), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  LARGE_INTEGER size = {};
+  if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart == 0 ||
+      static_cast<ULONGLONG>(size.QuadPart) > SIZE_MAX) {
+    return false;
   }
-  if (module_ == nullptr) return false;
-  kind_ = Kind::Module;
-  EnumResourceNamesW(module_, RT_GROUP_ICON, &IconFile::AddGroup, reinterpret_cast<LONG_PTR>(&groups_));
-  return true;
-}
-
-BOOL CALLBACK IconFile::AddGroup(HMODULE, const wchar_t*, wchar_t* name, LONG_PTR groups) {
-  auto& list = *reinterpret_cast<std::vector<GroupName>*>(groups);
-  if (IS_INTRESOURCE(name)) {
-    list.push_back({static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name)), {}});
-  } else {
-    list.push_back({0, name});
+  const HANDLE mapping = CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
+  if (mapping == nullptr) return false;
+  // The view keeps the mapping.
+  view_ = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, 0);
+  CloseHandle(mapping);
+  if (view_ == nullptr) return false;
+  pe_.emplace(platform::Bytes(static_cast<const std::uint8_t*>(view_), static_cast<std::size_t>(size.QuadPart)));
+  if (pe_->IsPe()) {
+    kind_ = Kind::Pe;
+    return true;
   }
-  return TRUE;
+  pe_.reset();
+  UnmapViewOfFile(view_);
+  view_ = nullptr;
+  return false;
 }
 
 bool IconFile::ReadIco() {
@@ -108,7 +112,7 @@ bool IconFile::ReadIco() {
 
 int IconFile::Count() const {
   switch (kind_) {
-    case Kind::Module: return static_cast<int>(groups_.size());
+    case Kind::Pe: return pe_->GroupCount();
     case Kind::Ico: return 1;
     case Kind::Other:
       return static_cast<int>(reinterpret_cast<UINT_PTR>(
@@ -120,9 +124,7 @@ int IconFile::Count() const {
 
 HICON IconFile::Make(int index) const {
   switch (kind_) {
-    case Kind::Module:
-      if (index >= 0) return index < Count() ? MakeFromGroup(groups_[index].Get()) : nullptr;
-      return index >= -0xFFFF ? MakeFromGroup(MAKEINTRESOURCEW(-index)) : nullptr;
+    case Kind::Pe: return MakeFromPe(index);
     case Kind::Ico: return index == 0 ? MakeFromIco() : nullptr;
     case Kind::Other: {
       HICON large = nullptr;
@@ -134,18 +136,14 @@ HICON IconFile::Make(int index) const {
   return nullptr;
 }
 
-HICON IconFile::MakeFromGroup(const wchar_t* group) const {
-  // Resources of a module loaded as data need no unlocking or freeing.
-  const HRSRC groupInfo = FindResourceW(module_, group, RT_GROUP_ICON);
-  const HGLOBAL groupData = groupInfo ? LoadResource(module_, groupInfo) : nullptr;
-  const auto* directory = groupData ? static_cast<const BYTE*>(LockResource(groupData)) : nullptr;
-  if (directory == nullptr || SizeofResource(module_, groupInfo) < kDirectoryHeader) return nullptr;
-  const int id = PickImage(directory);
-  const HRSRC imageInfo = id > 0 ? FindResourceW(module_, MAKEINTRESOURCEW(id), RT_ICON) : nullptr;
-  const HGLOBAL imageData = imageInfo ? LoadResource(module_, imageInfo) : nullptr;
-  const auto* image = imageData ? static_cast<const BYTE*>(LockResource(imageData)) : nullptr;
-  if (image == nullptr) return nullptr;
-  return MakeFromImage(image, SizeofResource(module_, imageInfo));
+HICON IconFile::MakeFromPe(int index) const {
+  // The system reads the whole directory the group's count announces.
+  const platform::Bytes group = pe_->Group(index);
+  if (group.size() < kDirectoryHeader || group.size() < kDirectoryHeader + ReadWord(&group[4]) * kGroupEntry) {
+    return nullptr;
+  }
+  const platform::Bytes image = pe_->Image(PickImage(group.data()));
+  return image.empty() ? nullptr : MakeFromImage(image.data(), static_cast<DWORD>(image.size()));
 }
 
 HICON IconFile::MakeFromIco() const {

@@ -1,15 +1,18 @@
 #pragma once
 // A file's icons read straight from it, opened once for any number of them:
-// an exe or DLL mapped as data, its icon groups listed in resource order
-// (what an icon index counts), or an .ico read whole. Each icon is made at
+// an exe or DLL mapped as a plain file, its icon groups listed in resource
+// order (platform/pe_icons.h), or an .ico read whole. Each icon is made at
 // the system's large-icon size from the image of its group that
 // ExtractIconEx would pick. Files neither form can read (16-bit icon
 // libraries, cursors) are left to ExtractIconEx.
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/pe_icons.h"
 
 namespace platform::win32 {
 
@@ -30,25 +33,18 @@ class IconFile {
   HICON Make(int index) const;
 
  private:
-  enum class Kind { Missing, Module, Ico, Other };
-  // A group's resource name: a number, or a string when text is not empty.
-  struct GroupName {
-    WORD id;
-    std::wstring text;
-    const wchar_t* Get() const { return text.empty() ? MAKEINTRESOURCEW(id) : text.c_str(); }
-  };
+  enum class Kind { Missing, Pe, Ico, Other };
 
   // Each reads the file in its form; false when it is not in that form.
-  bool OpenModule();
+  bool MapPe();
   bool ReadIco();
-  HICON MakeFromGroup(const wchar_t* group) const;
+  HICON MakeFromPe(int index) const;
   HICON MakeFromIco() const;
-  static BOOL CALLBACK AddGroup(HMODULE module, const wchar_t* type, wchar_t* name, LONG_PTR groups);
 
   std::u16string path_;
   Kind kind_ = Kind::Missing;
-  HMODULE module_ = nullptr;
-  std::vector<GroupName> groups_;
+  const void* view_ = nullptr;
+  std::optional<platform::PeIcons> pe_;
   std::vector<BYTE> ico_;
 };
 

@@ -15,7 +15,4 @@ inline HICON IconHandle(const Icon& icon) {
   return reinterpret_cast<HICON>(icon.Get());
 }
 
-// The icon's own size in pixels; 0 x 0 for a handle the system rejects.
-SIZE IconSize(HICON icon);
-
 }  // namespace platform::win32

@@ -28,7 +28,9 @@ IconsWin32::~IconsWin32() = default;
 void IconsWin32::BeginReading() { ++readings_; }
 
 void IconsWin32::EndReading() {
-  if (--readings_ == 0) openFiles_.clear();
+  if (--readings_ > 0) return;
+  openFiles_.clear();
+  shellGaveNoGenericIcon_ = false;
 }
 
 const IconFile& IconsWin32::FileAt(const std::string& path) {
@@ -43,15 +45,17 @@ Icon IconsWin32::ShellIcon(const std::string& path) {
   // The shell shows a program by its first icon ("%1" is its default icon):
   // read directly, that costs a tenth of asking the shell. A program without
   // one gets the shell's generic icon, the same for every such program, so
-  // the shell is asked for it once.
+  // the shell is asked for it once (once a reading while it gives none).
   if (!IsProgram(path)) return AskShell(path);
   const Reading reading(*this);
   const IconFile& file = FileAt(path);
   if (Icon icon = MakeIcon(file.Make(0))) return icon;
   if (!file.Exists()) return AskShell(path);
   if (genericProgramIcon_) return CopyOf(genericProgramIcon_);
+  if (shellGaveNoGenericIcon_) return {};
   Icon icon = AskShell(path);
   genericProgramIcon_ = CopyOf(icon);
+  shellGaveNoGenericIcon_ = !icon;
   return icon;
 }
 

@@ -36,6 +36,7 @@ class IconsWin32 : public Icons {
   std::vector<std::pair<std::string, std::unique_ptr<IconFile>>> openFiles_;
   // What the shell shows for every program that has no icon of its own.
   Icon genericProgramIcon_;
+  bool shellGaveNoGenericIcon_ = false;
 };
 
 }  // namespace platform::win32

@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 namespace platform {
 
@@ -19,7 +18,7 @@ class PeIcons {
 
   // Whether the bytes are a PE file at all (else perhaps a 16-bit one).
   bool IsPe() const { return isPe_; }
-  int GroupCount() const { return static_cast<int>(groups_.size()); }
+  int GroupCount() const { return static_cast<int>(Entries(kGroupType).count); }
   // The directory of the index-th group, or for a negative index of the
   // group whose identifier is -index; empty when there is none.
   Bytes Group(int index) const;
@@ -27,31 +26,27 @@ class PeIcons {
   Bytes Image(int id) const;
 
  private:
-  // A resource as the file holds it: its identifier (0 when it has a name) and data.
-  struct Resource {
-    std::uint32_t id;
-    Bytes data;
-  };
+  static constexpr std::uint32_t kIconType = 3;
+  static constexpr std::uint32_t kGroupType = 14;
 
-  std::vector<Resource> ListType(std::uint32_t type) const;
-  // The data of the first language of the resource whose directory entry is at entry.
-  Bytes DataOf(std::uint32_t entry) const;
+  // The directory entries of one type's resources, in resource order (named
+  // ones first, then by identifier); each is 8 bytes in resources_.
+  struct EntryList {
+    std::uint64_t first = 0;
+    std::uint32_t count = 0;
+  };
+  EntryList Entries(std::uint32_t type) const;
+  // The data of the first language of the resource whose entry is at entry.
+  Bytes DataOf(std::uint64_t entry) const;
+  Bytes ById(std::uint32_t type, std::int64_t id) const;
   Bytes AtRva(std::uint32_t rva, std::uint32_t size) const;
-  static Bytes Find(const std::vector<Resource>& resources, std::uint32_t id);
 
   Bytes file_;
   bool isPe_ = false;
-  // The resource section: where it lies in the file and at which address.
-  std::uint32_t resourceOffset_ = 0;
-  std::uint32_t resourceSize_ = 0;
-  struct Section {
-    std::uint32_t address;
-    std::uint32_t size;
-    std::uint32_t offset;
-  };
-  std::vector<Section> sections_;
-  std::vector<Resource> groups_;
-  std::vector<Resource> images_;
+  // The section table, and the resource section from its root on.
+  std::uint64_t sections_ = 0;
+  std::uint32_t sectionCount_ = 0;
+  Bytes resources_;
 };
 
 }  // namespace platform

@@ -3,11 +3,14 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace platform::win32 {
 
 class FileHandle {
  public:
   explicit FileHandle(HANDLE handle) : handle_(handle) {}
+  FileHandle(FileHandle&& other) noexcept : handle_(std::exchange(other.handle_, INVALID_HANDLE_VALUE)) {}
   FileHandle(const FileHandle&) = delete;
   FileHandle& operator=(const FileHandle&) = delete;
   ~FileHandle() {

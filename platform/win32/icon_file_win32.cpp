@@ -34,6 +34,14 @@ bool IsFile(const wchar_t* path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// The file opened for reading, with its size; invalid when it cannot be.
+FileHandle OpenForReading(const std::u16string& path, LARGE_INTEGER& size) {
+  FileHandle file(CreateFileW(AsWide(path), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (file.valid() && !GetFileSizeEx(file.get(), &size)) file.Close();
+  return file;
+}
+
 SIZE LargeIconSize() { return {GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}; }
 
 HICON MakeFromImage(const BYTE* bits, DWORD size) {
@@ -63,11 +71,9 @@ IconFile::~IconFile() {
 bool IconFile::MapPe() {
   // Mapped, not loaded: the loader's work costs more than reading the few
   // resources wanted, and only the pages read come from the disk.
-  const FileHandle file(CreateFileW(AsWide(path_), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size = {};
-  if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart == 0 ||
-      static_cast<ULONGLONG>(size.QuadPart) > SIZE_MAX) {
+  const FileHandle file = OpenForReading(path_, size);
+  if (!file.valid() || size.QuadPart == 0 || static_cast<ULONGLONG>(size.QuadPart) > SIZE_MAX) {
     return false;
   }
   const HANDLE mapping = CreateFileMappingW(file.get(), nullptr, PAGE_READONLY, 0, 0, nullptr);
@@ -88,11 +94,9 @@ bool IconFile::MapPe() {
 }
 
 bool IconFile::ReadIco() {
-  const FileHandle file(CreateFileW(AsWide(path_), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size = {};
-  if (!file.valid() || !GetFileSizeEx(file.get(), &size) || size.QuadPart < static_cast<LONGLONG>(kDirectoryHeader) ||
-      size.QuadPart > kLargestIco) {
+  const FileHandle file = OpenForReading(path_, size);
+  if (!file.valid() || size.QuadPart < static_cast<LONGLONG>(kDirectoryHeader) || size.QuadPart > kLargestIco) {
     return false;
   }
   std::vector<BYTE> bytes(static_cast<std::size_t>(size.QuadPart));

@@ -47,8 +47,6 @@ void TForm7::DeleteTryIcon() { TryIcon.Remove(); }
 void TForm7::SetHotKey(const std::string& text, int id) {
   const HotKeyRegistration registration = RegistrationOf(text, app_.Services().Keys);
   HotKeys.Unregister(id);
-  // No key, nothing to press: registering it would only cost a window.
-  if (registration.Key == 0) return;
   HotKeys.Register(id, registration.Modifiers, registration.Key);
 }
 

@@ -283,7 +283,6 @@ void ApplicationPeer::AdvanceClock(std::uint64_t milliseconds) {
 void ApplicationPeer::RemoveTimer(TimerPeer& timer) { std::erase(timers_, &timer); }
 
 bool ApplicationPeer::RegisterHotKey(HotKeysPeer& owner, int id, unsigned modifiers, unsigned virtualKey) {
-  if (virtualKey == 0) return false;
   for (const auto& registration : hotKeys_) {
     if (registration.modifiers == modifiers && registration.virtualKey == virtualKey) return false;
   }

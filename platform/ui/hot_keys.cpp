@@ -9,10 +9,9 @@ HotKeys::HotKeys(Form& owner, std::string name) : Component(owner, std::move(nam
 HotKeys::~HotKeys() = default;
 
 bool HotKeys::Register(int id, unsigned modifiers, unsigned virtualKey) {
-  if (!peer_) {
-    Owner().HandleNeeded();
-    peer_ = backend::CreatePeer(*this);
-  }
+  // No key, nothing to press: nothing is registered (nor made for it).
+  if (virtualKey == 0) return false;
+  if (!peer_) peer_ = backend::CreatePeer(*this);
   return peer_->Register(id, modifiers, virtualKey);
 }
 

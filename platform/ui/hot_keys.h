@@ -1,5 +1,5 @@
 #pragma once
-// System-wide hot keys registered on a form's window, by id.
+// System-wide hot keys of the application, by id; the form only holds them.
 
 #include <memory>
 #include <string>
@@ -28,8 +28,8 @@ class HotKeys : public Component {
   HotKeys(Form& owner, std::string name);
   ~HotKeys() override;
 
-  // Returns whether the system accepted the combination. The first
-  // registration makes the form's window, which the keys are registered on.
+  // Returns whether the system accepted the combination; one without a key
+  // (virtualKey 0) is refused. The form needs no window for them.
   bool Register(int id, unsigned modifiers, unsigned virtualKey);
   void Unregister(int id);
 

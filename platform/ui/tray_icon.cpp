@@ -30,11 +30,7 @@ TrayIcon::~TrayIcon() { Remove(); }
 void TrayIcon::Add(const std::string& tip) {
   tip_ = TrimTip(tip);
   if (shown_) return;
-  if (!peer_) {
-    // The icon's messages arrive at its form's window.
-    Owner().HandleNeeded();
-    peer_ = backend::CreatePeer(*this);
-  }
+  if (!peer_) peer_ = backend::CreatePeer(*this);
   peer_->Add();
   shown_ = true;
 }

@@ -214,27 +214,6 @@ TEST(Startup, TheTraceAddsUpEachPhaseWritesStartUpAtTheEndOfTheFirstShowThenEach
       << "a later refresh is reported on its own, after start-up's report";
 }
 
-TEST(Startup, AfterStartUpTheTraceTimesEachRefreshAloneAndMarksOutsideOneAreIgnored) {
-  platform::headless::FakeStartupTrace trace;
-  trace.BeginRefresh();
-  trace.Advance(4), trace.Mark("a");
-  trace.EndRefresh("rest");
-  trace.Finish();
-  const std::string startup = "a\t4 us\t1\r\ntotal\t4 us\r\n";
-  ASSERT_EQ(trace.Written(), startup) << "start-up's refresh belongs to start-up";
-
-  trace.Advance(100), trace.Mark("a");
-  trace.BeginRefresh();
-  trace.Advance(5), trace.Mark("b");
-  trace.Advance(2), trace.EndRefresh("rest");
-  trace.Advance(50), trace.Mark("a");
-  trace.BeginRefresh();
-  trace.Advance(3), trace.EndRefresh("rest");
-  EXPECT_EQ(trace.Written(), startup +
-                                 "panel refresh\r\nb\t5 us\t1\r\nrest\t2 us\t1\r\ntotal\t7 us\r\n"
-                                 "panel refresh\r\nrest\t3 us\t1\r\ntotal\t3 us\r\n");
-}
-
 TEST(Shutdown, TheFirstSaveAfterAFailedLoadKeepsTheFilesAsTheyWereOnce) {
   test::AppFixture f;
   LauncherState saved = test::DefaultState();

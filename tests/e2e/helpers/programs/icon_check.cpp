@@ -1,5 +1,5 @@
 // icon_check.exe: the product's icons (platform/win32/shell_icons_win32.h)
-// against the system's own, pixel by pixel. Each argument is a case:
+// against the system's own, as drawn, pixel by pixel. Each argument is a case:
 // "<path>|<index>" compares IconInFile with ExtractIconExW and IconCount
 // with ExtractIconW; "<path>" alone, a program, compares ShellIcon with its
 // first icon by ExtractIconExW, or without one with SHGetFileInfoW.
@@ -26,35 +26,29 @@ namespace {
 
 using platform::win32::IconHandle;
 
-// The bitmap's pixels as 32-bit top-down rows, after its size.
-void AppendPixels(HDC dc, HBITMAP bitmap, std::vector<std::uint32_t>& out) {
-  BITMAP info = {};
-  if (bitmap == nullptr || GetObjectW(bitmap, sizeof info, &info) == 0) return;
-  BITMAPINFO format = {};
-  format.bmiHeader.biSize = sizeof format.bmiHeader;
-  format.bmiHeader.biWidth = info.bmWidth;
-  format.bmiHeader.biHeight = -info.bmHeight;
-  format.bmiHeader.biPlanes = 1;
-  format.bmiHeader.biBitCount = 32;
-  format.bmiHeader.biCompression = BI_RGB;
-  std::vector<std::uint32_t> pixels(static_cast<std::size_t>(info.bmWidth) * info.bmHeight);
-  GetDIBits(dc, bitmap, 0, info.bmHeight, pixels.data(), &format, DIB_RGB_COLORS);
-  out.push_back(static_cast<std::uint32_t>(info.bmWidth));
-  out.push_back(static_cast<std::uint32_t>(info.bmHeight));
-  out.insert(out.end(), pixels.begin(), pixels.end());
-}
-
-// Everything an icon shows: its colour image and its mask. Empty for none.
+// The icon as it shows: drawn at its own size on white and on black (which
+// tells the mask apart). Empty for none.
 std::vector<std::uint32_t> Pixels(HICON icon) {
   std::vector<std::uint32_t> pixels;
-  ICONINFO info = {};
-  if (icon == nullptr || !GetIconInfo(icon, &info)) return pixels;
-  const HDC dc = GetDC(nullptr);
-  AppendPixels(dc, info.hbmColor, pixels);
-  AppendPixels(dc, info.hbmMask, pixels);
-  ReleaseDC(nullptr, dc);
-  if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
-  if (info.hbmMask != nullptr) DeleteObject(info.hbmMask);
+  if (icon == nullptr) return pixels;
+  constexpr int kSide = 64;
+  BITMAPINFO format = {};
+  format.bmiHeader = {sizeof format.bmiHeader, kSide, -kSide, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const HDC dc = CreateCompatibleDC(nullptr);
+  const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ previous = SelectObject(dc, bitmap);
+  const RECT area = {0, 0, kSide, kSide};
+  for (const int background : {WHITE_BRUSH, BLACK_BRUSH}) {
+    FillRect(dc, &area, static_cast<HBRUSH>(GetStockObject(background)));
+    DrawIconEx(dc, 0, 0, icon, 0, 0, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    const auto* drawn = static_cast<const std::uint32_t*>(bits);
+    pixels.insert(pixels.end(), drawn, drawn + kSide * kSide);
+  }
+  SelectObject(dc, previous);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
   return pixels;
 }
 
